@@ -1,0 +1,1 @@
+// placeholder: this module is being written

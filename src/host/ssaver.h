@@ -1,0 +1,18 @@
+// Start-up, run modes and the main loop.
+#pragma once
+
+#include "platform/win32.h"
+
+enum { MODE_CONFIG = 0, MODE_PASSWORD = 1, MODE_SAVER = 2, MODE_PREVIEW = 3 };
+
+extern int ss_mode;
+extern HWND hInvokedParent;
+extern const char *szAppName;
+extern HINSTANCE hInst;
+extern HWND hMainWnd;
+extern int nScreenWidth;
+extern int nScreenHeight;
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
+int InitApplication(HINSTANCE hInstance);
+int InitInstance(HINSTANCE hInstance, int nCmdShow);

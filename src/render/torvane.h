@@ -1,0 +1,23 @@
+// The renderer: GL start-up and shut-down, ring drawing and the frame driver.
+#pragma once
+
+#include "geometry/vectmath.h"
+#include "platform/win32.h"
+
+extern HGLRC hRC;
+extern HDC hDC_static;
+extern int start_time;
+extern vector3 *warped_def;
+extern vector3 *vector_buf;
+extern vector3 *first_shape;
+
+int ss_initialize(HWND hWnd);
+int ss_shutdown(HWND hWnd);
+int oglSetPixelFormat(HDC hDC, BYTE type, DWORD flags);
+void resize(int width, int height);
+void load_texture(int name, const void *texture, int tex_width, int tex_height);
+
+void draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t);
+void _draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t);
+
+int ss_draw(HWND hWnd);

@@ -1,0 +1,32 @@
+# Helpers for the end-to-end scripts: a private Xvfb per test, screenshots.
+# Source it; it sets DISPLAY and stops the server when the script ends.
+
+# start_xvfb [WxHxD]: starts Xvfb on a free display and exports DISPLAY.
+start_xvfb() {
+  local screen="${1:-1280x720x24}" fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local num
+  read -r num <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=":$num"
+  trap stop_xvfb EXIT
+}
+
+stop_xvfb() {
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+  XVFB_PID=""
+}
+
+# screenshot FILE [WINDOW]: saves the root window (or WINDOW) as a PNG.
+screenshot() {
+  import -window "${2:-root}" "$1"
+}
+
+# fail MESSAGE: prints the message and ends the test with status 1.
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
