@@ -30,3 +30,9 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+
+# e2e_begin: common start of every script: strict mode, the output folder.
+e2e_begin() {
+  set -euo pipefail
+  mkdir -p "$TORVANE_OUT"
+}

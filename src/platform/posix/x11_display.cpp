@@ -1,1 +1,6 @@
-// placeholder: this module is being written
+#include "platform/posix/x11_display.h"
+
+Display *x11_display() {
+  static Display *display = XOpenDisplay(nullptr);
+  return display;
+}

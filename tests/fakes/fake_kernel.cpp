@@ -1,0 +1,1 @@
+// placeholder: this fake is being written
