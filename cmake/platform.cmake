@@ -7,3 +7,9 @@ if(WIN32)
     opengl32 gdi32 user32 advapi32 comctl32 kernel32)
 endif()
 # On Linux src/platform/posix/CMakeLists.txt adds its areas to this target.
+
+# The registry alone, for the settings store and its tests.
+add_library(torvane_registry INTERFACE)
+if(WIN32)
+  target_link_libraries(torvane_registry INTERFACE advapi32)
+endif()
