@@ -1,1 +1,137 @@
-// placeholder: this module is being written
+// The Win32 registry calls over the file store, for HKEY_CURRENT_USER only.
+// Every call reads the file afresh and every write goes through a locked
+// read-modify-write, so processes sharing the store see each other's values.
+#include "platform/posix/registry_file.h"
+
+#include <cstring>
+#include <set>
+
+namespace {
+
+// Access rights that change the registry (KEY_SET_VALUE, KEY_CREATE_SUB_KEY,
+// KEY_CREATE_LINK, DELETE, WRITE_DAC, WRITE_OWNER).
+const REGSAM write_rights = 0x0002 | 0x0004 | 0x0020 | 0x00010000 | 0x00040000 | 0x00080000;
+
+const char root_path[] = "HKEY_CURRENT_USER";
+
+struct key_handle {
+  std::string path;
+  REGSAM access;
+};
+
+std::set<key_handle *> open_keys;
+
+// The handle's key; null for anything but HKEY_CURRENT_USER or an open key.
+const key_handle *find_handle(HKEY hKey) {
+  static const key_handle root = {root_path, KEY_ALL_ACCESS};
+  if (hKey == HKEY_CURRENT_USER) return &root;
+  auto it = open_keys.find(reinterpret_cast<key_handle *>(hKey));
+  return it == open_keys.end() ? nullptr : *it;
+}
+
+// base\sub, ignoring empty components of sub.
+std::string subkey_path(const std::string &base, LPCSTR sub) {
+  std::string path = base;
+  const char *p = sub ? sub : "";
+  while (*p) {
+    const char *end = strchr(p, '\\');
+    size_t length = end ? size_t(end - p) : strlen(p);
+    if (length > 0) path += "\\" + std::string(p, length);
+    p += end ? length + 1 : length;
+  }
+  return path;
+}
+
+bool key_exists(const reg_tree &tree, const std::string &path) {
+  return reg_names_equal(path, root_path) || reg_key_exists(tree, path);
+}
+
+LSTATUS open_handle(const std::string &path, REGSAM access, PHKEY result) {
+  if ((access & write_rights) && !reg_store_writable()) return ERROR_ACCESS_DENIED;
+  key_handle *handle = new key_handle{path, access};
+  open_keys.insert(handle);
+  *result = reinterpret_cast<HKEY>(handle);
+  return ERROR_SUCCESS;
+}
+
+}  // namespace
+
+LSTATUS WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired,
+                             PHKEY phkResult) {
+  if (!phkResult) return ERROR_INVALID_PARAMETER;
+  *phkResult = nullptr;
+  const key_handle *base = find_handle(hKey);
+  if (!base) return ERROR_INVALID_HANDLE;
+  std::string path = subkey_path(base->path, lpSubKey);
+  if (!key_exists(reg_store_read(), path)) return ERROR_FILE_NOT_FOUND;
+  return open_handle(path, samDesired, phkResult);
+}
+
+LSTATUS WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass,
+                               DWORD dwOptions, REGSAM samDesired,
+                               const LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult,
+                               LPDWORD lpdwDisposition) {
+  if (!phkResult) return ERROR_INVALID_PARAMETER;
+  *phkResult = nullptr;
+  const key_handle *base = find_handle(hKey);
+  if (!base) return ERROR_INVALID_HANDLE;
+  std::string path = subkey_path(base->path, lpSubKey);
+  if (!reg_name_storable(path)) return ERROR_INVALID_PARAMETER;
+  bool created = false;
+  if (!key_exists(reg_store_read(), path)) {
+    // Listing the key makes its missing parents exist too.
+    LSTATUS status = reg_store_update([&](reg_tree *tree) {
+      created = !key_exists(*tree, path);
+      if (created) reg_add_key(tree, path);
+      return created;
+    });
+    if (status != ERROR_SUCCESS) return status;
+  }
+  if (lpdwDisposition) *lpdwDisposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+  return open_handle(path, samDesired, phkResult);
+}
+
+LSTATUS WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                                LPBYTE lpData, LPDWORD lpcbData) {
+  const key_handle *handle = find_handle(hKey);
+  if (!handle) return ERROR_INVALID_HANDLE;
+  if (lpReserved || (lpData && !lpcbData)) return ERROR_INVALID_PARAMETER;
+  if (!(handle->access & KEY_QUERY_VALUE)) return ERROR_ACCESS_DENIED;
+  reg_tree tree = reg_store_read();
+  reg_key *key = reg_find_key(&tree, handle->path);
+  const reg_value *value = key ? reg_find_value(key, lpValueName ? lpValueName : "") : nullptr;
+  if (!value) return ERROR_FILE_NOT_FOUND;
+  if (lpType) *lpType = value->type;
+  DWORD size = DWORD(value->data.size());
+  LSTATUS status = ERROR_SUCCESS;
+  if (lpData && size > *lpcbData)
+    status = ERROR_MORE_DATA;
+  else if (lpData && size > 0)
+    memcpy(lpData, value->data.data(), size);
+  if (lpcbData) *lpcbData = size;
+  return status;
+}
+
+LSTATUS WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
+                              const BYTE *lpData, DWORD cbData) {
+  const key_handle *handle = find_handle(hKey);
+  if (!handle) return ERROR_INVALID_HANDLE;
+  reg_value value = {lpValueName ? lpValueName : "", dwType, {}};
+  if ((!lpData && cbData > 0) || !reg_name_storable(value.name)) return ERROR_INVALID_PARAMETER;
+  if (!(handle->access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
+  if (cbData > 0) value.data.assign(lpData, lpData + cbData);
+  const std::string path = handle->path;
+  return reg_store_update([&](reg_tree *tree) {
+    reg_set_value(reg_add_key(tree, path), value);
+    return true;
+  });
+}
+
+LSTATUS WINAPI RegCloseKey(HKEY hKey) {
+  if (hKey == HKEY_CURRENT_USER) return ERROR_SUCCESS;
+  auto it = open_keys.find(reinterpret_cast<key_handle *>(hKey));
+  if (it == open_keys.end()) return ERROR_INVALID_HANDLE;
+  delete *it;
+  open_keys.erase(it);
+  return ERROR_SUCCESS;
+}
