@@ -1,0 +1,115 @@
+// One band of the tube, between two rings: a triangle strip with normals,
+// skin coordinates and reflection coordinates taken from the normals.
+#include "geometry/curves.h"
+#include "geometry/shape.h"
+#include "platform/win32.h"
+#include "render/colors.h"
+#include "render/multitex.h"
+#include "render/torvane.h"
+#include "settings/settings.h"
+
+namespace {
+
+const vector3 &position(const vector3 *ring, int j) { return ring[j]; }
+const vector3 &normal(const vector3 *ring, int j) { return ring[shape_points + j]; }
+
+void send_normal(const vector3 &n) {
+  glNormal3f(static_cast<float>(n.x), static_cast<float>(n.y), static_cast<float>(n.z));
+}
+
+void send_vertex(const vector3 &p) {
+  glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z));
+}
+
+// Position j around the cross-section: 0 at the first point, 1 at the
+// repeated last one, so the skin wraps once around the tube.
+double around(int j) { return static_cast<double>(j) / (shape_points - 1); }
+
+// The x and y of a vertex's normal address the reflection map; a vector3
+// starts with x and y, so its address serves as two doubles.
+const GLdouble *reflection_coords(const vector3 &n) { return &n.x; }
+
+void select_unit(GLenum unit, GLuint texture, GLint env_mode) {
+  glActiveTextureARB(unit);
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, env_mode);
+}
+
+// One vertex of a skinned strip: normal, skin coordinates (on unit 0 with
+// the reflection coordinates on unit 1 when multitextured), position.
+void skinned_vertex(const vector3 *ring, int j, float ring_t, bool multitextured) {
+  send_normal(normal(ring, j));
+  double texcoords[2];
+  texcoord_func(now_time, ring_t, around(j), texcoords);
+  if (multitextured) {
+    glMultiTexCoord2dvARB(GL_TEXTURE0_ARB, texcoords);
+    glMultiTexCoord2dvARB(GL_TEXTURE1_ARB, reflection_coords(normal(ring, j)));
+  } else {
+    glTexCoord2dv(texcoords);
+  }
+  send_vertex(position(ring, j));
+}
+
+// Point j of the previous ring, then point j of the current one, point 0
+// first; the band closes on the repeated last point.
+void skinned_strip(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t,
+                   bool multitextured) {
+  glBegin(GL_TRIANGLE_STRIP);
+  for (int j = 0; j < shape_points; j++) {
+    skinned_vertex(prev_buf, j, prev_t, multitextured);
+    skinned_vertex(cur_buf, j, t, multitextured);
+  }
+  glEnd();
+}
+
+// The reflection map added over the band just drawn: unlit, black material,
+// pulled towards the viewer so it passes the depth test on equal depths.
+void add_reflection(const vector3 *prev_buf, const vector3 *cur_buf) {
+  glDisable(GL_LIGHTING);
+  glBindTexture(GL_TEXTURE_2D, 1);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, black_color);
+  glEnable(GL_POLYGON_OFFSET_FILL);
+  glPolygonOffset(0.0f, -3.0f);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_ONE, GL_ONE);
+
+  glBegin(GL_TRIANGLE_STRIP);
+  for (int j = 0; j < shape_points; j++) {
+    glTexCoord2d(normal(prev_buf, j).x, normal(prev_buf, j).y);
+    send_vertex(position(prev_buf, j));
+    glTexCoord2d(normal(cur_buf, j).x, normal(cur_buf, j).y);
+    send_vertex(position(cur_buf, j));
+  }
+  glEnd();
+
+  glDisable(GL_BLEND);
+  glEnable(GL_TEXTURE_2D);
+  glDisable(GL_POLYGON_OFFSET_FILL);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, mat_color);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  glEnable(GL_LIGHTING);
+}
+
+}  // namespace
+
+// Skin and reflection in one pass when the extension allows it: skin as a
+// decal on unit 0 (it replaces the lit colour), reflection blended on unit 1.
+// Everything is set again on every call, and nothing is restored.
+void draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t) {
+  if (!multitexturing_enabled || !(user_options & OPT_MULTITEXTURE) ||
+      !(user_options & OPT_ENV_LIGHTING)) {
+    _draw_ring(prev_buf, cur_buf, prev_t, t);
+    return;
+  }
+  select_unit(GL_TEXTURE0_ARB, 0, GL_DECAL);
+  select_unit(GL_TEXTURE1_ARB, 1, GL_BLEND);
+  glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, light_color);
+  skinned_strip(prev_buf, cur_buf, prev_t, t, true);
+}
+
+// A lit, skinned pass, then the reflection added on top when asked for.
+void _draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t) {
+  skinned_strip(prev_buf, cur_buf, prev_t, t, false);
+  if (user_options & OPT_ENV_LIGHTING) add_reflection(prev_buf, cur_buf);
+}

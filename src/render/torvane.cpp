@@ -1,1 +1,0 @@
-// placeholder: this module is being written
