@@ -8,7 +8,7 @@
 namespace {
 
 // Longest hex line before its trailing backslash, as the registry editor wraps.
-const size_t hex_wrap_column = 77;
+const size_t hex_wrap_column = 78;
 
 char fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 

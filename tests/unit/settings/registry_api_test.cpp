@@ -1,0 +1,241 @@
+// The registry calls the settings use, written against the Win32 functions
+// alone: the same checks run on Linux against the file store and under Wine
+// against the real registry.
+#include "platform/win32.h"
+#include "store_fixture.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+const char scratch[] = "Software\\TorvaneTest\\Api";
+
+HKEY create_key(const char *path, DWORD *disposition = nullptr) {
+  HKEY key = nullptr;
+  DWORD ignored;
+  char no_class[] = "";
+  EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, no_class, REG_OPTION_NON_VOLATILE,
+                            KEY_ALL_ACCESS, NULL, &key, disposition ? disposition : &ignored),
+            ERROR_SUCCESS);
+  return key;
+}
+
+LSTATUS open_key(const char *path, REGSAM access, HKEY *key) {
+  return RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, access, key);
+}
+
+void set_bytes(HKEY key, const char *name, DWORD type, const std::vector<BYTE> &data) {
+  EXPECT_EQ(RegSetValueExA(key, name, 0, type, data.data(), DWORD(data.size())), ERROR_SUCCESS);
+}
+
+// The value's type and bytes, read with a buffer of exactly the right size.
+std::vector<BYTE> query_bytes(HKEY key, const char *name, DWORD *type) {
+  DWORD size = 0;
+  EXPECT_EQ(RegQueryValueExA(key, name, NULL, type, NULL, &size), ERROR_SUCCESS);
+  std::vector<BYTE> data(size + 1, 0xEE);
+  DWORD got = size;
+  EXPECT_EQ(RegQueryValueExA(key, name, NULL, type, data.data(), &got), ERROR_SUCCESS);
+  EXPECT_EQ(got, size);
+  EXPECT_EQ(data[size], 0xEE) << "wrote past the value's size";
+  data.resize(size);
+  return data;
+}
+
+using RegistryApi = StoreTest;
+
+TEST_F(RegistryApi, OpeningAMissingKeyFailsWithFileNotFound) {
+  HKEY key;
+  EXPECT_EQ(open_key(scratch, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(open_key(scratch, KEY_ALL_ACCESS, &key), ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(RegistryApi, CreateMakesMissingParentsAndReportsItsDisposition) {
+  DWORD disposition = 0;
+  HKEY key = create_key("Software\\TorvaneTest\\Api\\Deep\\Deeper", &disposition);
+  EXPECT_EQ(disposition, DWORD(REG_CREATED_NEW_KEY));
+  EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+
+  for (const char *parent : {"Software\\TorvaneTest", scratch, "Software\\TorvaneTest\\Api\\Deep"}) {
+    HKEY opened;
+    ASSERT_EQ(open_key(parent, KEY_READ, &opened), ERROR_SUCCESS) << parent;
+    EXPECT_EQ(RegCloseKey(opened), ERROR_SUCCESS);
+  }
+  key = create_key("Software\\TorvaneTest\\Api\\Deep\\Deeper", &disposition);
+  EXPECT_EQ(disposition, DWORD(REG_OPENED_EXISTING_KEY));
+  RegCloseKey(key);
+  key = create_key("Software\\TorvaneTest\\Api\\Deep", &disposition);
+  EXPECT_EQ(disposition, DWORD(REG_OPENED_EXISTING_KEY));
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryApi, DwordValuesKeepTheirTypeAndTwosComplementPattern) {
+  HKEY key = create_key(scratch);
+  DWORD answer = 42, minus_one = 0xFFFFFFFFu;
+  ASSERT_EQ(RegSetValueExA(key, "answer", 0, REG_DWORD, (const BYTE *)&answer, 4), ERROR_SUCCESS);
+  ASSERT_EQ(RegSetValueExA(key, "minus_one", 0, REG_DWORD, (const BYTE *)&minus_one, 4),
+            ERROR_SUCCESS);
+  DWORD type = 0;
+  EXPECT_EQ(query_bytes(key, "answer", &type), (std::vector<BYTE>{42, 0, 0, 0}));
+  EXPECT_EQ(type, DWORD(REG_DWORD));
+  EXPECT_EQ(query_bytes(key, "minus_one", &type), (std::vector<BYTE>{0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(type, DWORD(REG_DWORD));
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryApi, OtherTypesAndSizesComeBackByteForByte) {
+  HKEY key = create_key(scratch);
+  struct case_ {
+    const char *name;
+    DWORD type;
+    std::vector<BYTE> data;
+  } cases[] = {
+      {"empty", REG_BINARY, {}},
+      {"short", REG_BINARY, {0x00, 0x0D, 0x0A}},
+      {"long", REG_BINARY, std::vector<BYTE>(300, 0x5A)},
+      {"qword", REG_QWORD, {1, 2, 3, 4, 5, 6, 7, 8}},
+      {"short_dword", REG_DWORD, {0x34, 0x12}},
+      {"text", REG_SZ, {'a', '"', '\\', 'b', 0}},
+      {"multi", REG_MULTI_SZ, {'x', 0, 'y', 0, 0}},
+      {"none", REG_NONE, {9, 8, 7}},
+      {"odd_type", 0x1234, {1}},
+  };
+  for (const case_ &c : cases) set_bytes(key, c.name, c.type, c.data);
+  RegCloseKey(key);
+
+  ASSERT_EQ(open_key(scratch, KEY_READ, &key), ERROR_SUCCESS);
+  for (const case_ &c : cases) {
+    DWORD type = 0;
+    EXPECT_EQ(query_bytes(key, c.name, &type), c.data) << c.name;
+    EXPECT_EQ(type, c.type) << c.name;
+  }
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryApi, NamesThatNeedEscapingAndTheDefaultValue) {
+  HKEY key = create_key(scratch);
+  set_bytes(key, "back\\slash \"quoted\"", REG_BINARY, {1});
+  set_bytes(key, NULL, REG_BINARY, {2});
+  set_bytes(key, "@", REG_BINARY, {3});
+  DWORD type;
+  EXPECT_EQ(query_bytes(key, "back\\slash \"quoted\"", &type), std::vector<BYTE>{1});
+  EXPECT_EQ(query_bytes(key, "", &type), std::vector<BYTE>{2});
+  EXPECT_EQ(query_bytes(key, NULL, &type), std::vector<BYTE>{2});
+  EXPECT_EQ(query_bytes(key, "@", &type), std::vector<BYTE>{3});
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryApi, MissingValueFailsAndLeavesTheBufferAlone) {
+  HKEY key = create_key(scratch);
+  BYTE buf[4] = {1, 2, 3, 4};
+  DWORD size = sizeof buf;
+  EXPECT_EQ(RegQueryValueExA(key, "absent", NULL, NULL, buf, &size), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(buf[0] + buf[1] + buf[2] + buf[3], 10);
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryApi, TooSmallABufferGivesMoreDataWithTheNeededSize) {
+  HKEY key = create_key(scratch);
+  set_bytes(key, "eight", REG_BINARY, {1, 2, 3, 4, 5, 6, 7, 8});
+  BYTE buf[4] = {0xAA, 0xBB, 0xCC, 0xDD};
+  DWORD size = sizeof buf, type = 0;
+  EXPECT_EQ(RegQueryValueExA(key, "eight", NULL, &type, buf, &size), ERROR_MORE_DATA);
+  EXPECT_EQ(size, 8u);
+  EXPECT_EQ(type, DWORD(REG_BINARY));
+  EXPECT_EQ(buf[0], 0xAA);
+  EXPECT_EQ(buf[3], 0xDD);
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryApi, ANullBufferAsksForTheSizeAndType) {
+  HKEY key = create_key(scratch);
+  set_bytes(key, "three", REG_BINARY, {1, 2, 3});
+  DWORD size = 0, type = 0;
+  EXPECT_EQ(RegQueryValueExA(key, "three", NULL, &type, NULL, &size), ERROR_SUCCESS);
+  EXPECT_EQ(size, 3u);
+  EXPECT_EQ(type, DWORD(REG_BINARY));
+  EXPECT_EQ(RegQueryValueExA(key, "three", NULL, NULL, NULL, NULL), ERROR_SUCCESS);
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryApi, ALargerBufferReceivesOnlyTheValuesBytes) {
+  HKEY key = create_key(scratch);
+  set_bytes(key, "two", REG_BINARY, {0x11, 0x22});
+  BYTE buf[4] = {0xAA, 0xBB, 0xCC, 0xDD};
+  DWORD size = sizeof buf;
+  EXPECT_EQ(RegQueryValueExA(key, "two", NULL, NULL, buf, &size), ERROR_SUCCESS);
+  EXPECT_EQ(size, 2u);
+  EXPECT_EQ(buf[0], 0x11);
+  EXPECT_EQ(buf[1], 0x22);
+  EXPECT_EQ(buf[2], 0xCC);
+  EXPECT_EQ(buf[3], 0xDD);
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryApi, RewritingAValueReplacesItsTypeAndSize) {
+  HKEY key = create_key(scratch);
+  set_bytes(key, "v", REG_BINARY, {1, 2, 3, 4, 5, 6});
+  set_bytes(key, "v", REG_DWORD, {7, 0, 0, 0});
+  DWORD type = 0;
+  EXPECT_EQ(query_bytes(key, "v", &type), (std::vector<BYTE>{7, 0, 0, 0}));
+  EXPECT_EQ(type, DWORD(REG_DWORD));
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryApi, KeyAndValueNamesIgnoreCase) {
+  HKEY key = create_key("Software\\TorvaneTest\\Api\\MixedCase");
+  set_bytes(key, "MixedName", REG_BINARY, {1});
+  RegCloseKey(key);
+
+  DWORD disposition = 0;
+  key = create_key("SOFTWARE\\torvanetest\\API\\mixedcase", &disposition);
+  EXPECT_EQ(disposition, DWORD(REG_OPENED_EXISTING_KEY));
+  set_bytes(key, "MIXEDNAME", REG_BINARY, {2});
+  RegCloseKey(key);
+
+  ASSERT_EQ(open_key("software\\TORVANETEST\\api\\MIXEDCASE", KEY_READ, &key), ERROR_SUCCESS);
+  DWORD type;
+  EXPECT_EQ(query_bytes(key, "mixedname", &type), std::vector<BYTE>{2});
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryApi, ValuesWrittenThroughOneHandleAreSeenThroughAnother) {
+  HKEY writer = create_key(scratch);
+  HKEY reader;
+  ASSERT_EQ(open_key(scratch, KEY_READ, &reader), ERROR_SUCCESS);
+  set_bytes(writer, "shared", REG_BINARY, {5});
+  DWORD type;
+  EXPECT_EQ(query_bytes(reader, "shared", &type), std::vector<BYTE>{5});
+  EXPECT_EQ(RegCloseKey(writer), ERROR_SUCCESS);
+  EXPECT_EQ(RegCloseKey(reader), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryApi, AReadOnlyHandleCannotWrite) {
+  RegCloseKey(create_key(scratch));
+  HKEY key;
+  ASSERT_EQ(open_key(scratch, KEY_READ, &key), ERROR_SUCCESS);
+  BYTE one = 1;
+  EXPECT_EQ(RegSetValueExA(key, "v", 0, REG_BINARY, &one, 1), ERROR_ACCESS_DENIED);
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryApi, SubkeysOpenRelativeToAnOpenKey) {
+  HKEY parent = create_key("Software\\TorvaneTest");
+  HKEY child = nullptr;
+  DWORD disposition = 0;
+  char no_class[] = "";
+  ASSERT_EQ(RegCreateKeyExA(parent, "Api\\Child", 0, no_class, REG_OPTION_NON_VOLATILE,
+                            KEY_ALL_ACCESS, NULL, &child, &disposition),
+            ERROR_SUCCESS);
+  EXPECT_EQ(disposition, DWORD(REG_CREATED_NEW_KEY));
+  set_bytes(child, "v", REG_BINARY, {4});
+  RegCloseKey(child);
+  HKEY again;
+  ASSERT_EQ(open_key("Software\\TorvaneTest\\Api\\Child", KEY_READ, &again), ERROR_SUCCESS);
+  DWORD type;
+  EXPECT_EQ(query_bytes(again, "v", &type), std::vector<BYTE>{4});
+  RegCloseKey(again);
+  RegCloseKey(parent);
+}
+
+}  // namespace

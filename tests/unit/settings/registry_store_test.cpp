@@ -1,0 +1,312 @@
+// The Linux registry store as a file: the exact text it writes, the text it
+// reads, what it keeps, and how it behaves with a bad or read-only file and
+// with two writers at once.
+#include "platform/posix/registry_file.h"
+#include "settings/settings.h"
+#include "store_fixture.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char saver_key[] = "[HKEY_CURRENT_USER\\Software\\Fenwright Productions\\Torvane Screensaver]\r\n";
+
+std::string store_file() { return getenv("TORVANE_REGISTRY"); }
+
+std::string read_file(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void write_file(const std::string &path, const std::string &text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::vector<std::string> folder_entries() {
+  std::vector<std::string> names;
+  for (const auto &entry : fs::directory_iterator(fs::path(store_file()).parent_path()))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void reset_settings() {
+  animation_speed = 100;
+  user_options = 3;
+  curve_segments = 170;
+  shape_points = 10;
+  skin_id = 1;
+  func_id = 1;
+  bump_speed = 60;
+}
+
+HKEY create_key(const char *path) {
+  HKEY key = nullptr;
+  DWORD disposition;
+  char no_class[] = "";
+  EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, no_class, REG_OPTION_NON_VOLATILE,
+                            KEY_ALL_ACCESS, NULL, &key, &disposition),
+            ERROR_SUCCESS);
+  return key;
+}
+
+void set_bytes(HKEY key, const char *name, DWORD type, const std::vector<BYTE> &data) {
+  EXPECT_EQ(RegSetValueExA(key, name, 0, type, data.data(), DWORD(data.size())), ERROR_SUCCESS);
+}
+
+std::string hex_run(int count, const char *byte) {
+  std::string out;
+  for (int i = 0; i < count; ++i) out += std::string(i ? "," : "") + byte;
+  return out;
+}
+
+class RegistryStore : public StoreTest {
+ protected:
+  void SetUp() override {
+    StoreTest::SetUp();
+    reset_settings();
+  }
+};
+
+TEST_F(RegistryStore, SavedSettingsAreRegedit4TextWithCrlfLineEnds) {
+  save_config();
+  EXPECT_EQ(read_file(store_file()), std::string("REGEDIT4\r\n\r\n") + saver_key +
+                                         "\"animation_speed\"=dword:00000064\r\n"
+                                         "\"flags\"=dword:00000003\r\n"
+                                         "\"curve_segments\"=dword:000000aa\r\n"
+                                         "\"shape_points\"=dword:0000000a\r\n"
+                                         "\"skin_id\"=dword:00000001\r\n"
+                                         "\"func_id\"=dword:00000001\r\n"
+                                         "\"bump_speed\"=dword:0000003c\r\n"
+                                         "\"user_options\"=dword:00000003\r\n"
+                                         "\r\n");
+}
+
+TEST_F(RegistryStore, OtherTypesAreWrittenAsTheRegistryEditorWritesThem) {
+  HKEY key = create_key("Software\\TorvaneTest\\Text");
+  set_bytes(key, "say \"hi\"", REG_SZ, {'C', ':', '\\', 'd', 'i', 'r', ' ', '"', 'x', '"', 0});
+  set_bytes(key, NULL, REG_DWORD, {0xEF, 0xBE, 0xAD, 0xDE});
+  set_bytes(key, "short", REG_DWORD, {0x34, 0x12});
+  set_bytes(key, "qword", REG_QWORD, {1, 2, 3, 4, 5, 6, 7, 0xAB});
+  set_bytes(key, "unterminated", REG_SZ, {'a', 'b'});
+  set_bytes(key, "two lines", REG_SZ, {'a', '\n', 'b', 0});
+  set_bytes(key, "expand", REG_EXPAND_SZ, {'%', 'X', '%', 0});
+  set_bytes(key, "empty", REG_BINARY, {});
+  set_bytes(key, "blob", REG_BINARY, std::vector<BYTE>(50, 0x7F));
+  RegCloseKey(key);
+  EXPECT_EQ(read_file(store_file()),
+            "REGEDIT4\r\n\r\n"
+            "[HKEY_CURRENT_USER\\Software\\TorvaneTest\\Text]\r\n"
+            "\"say \\\"hi\\\"\"=\"C:\\\\dir \\\"x\\\"\"\r\n"
+            "@=dword:deadbeef\r\n"
+            "\"short\"=hex(4):34,12\r\n"
+            "\"qword\"=hex(b):01,02,03,04,05,06,07,ab\r\n"
+            "\"unterminated\"=hex(1):61,62\r\n"
+            "\"two lines\"=hex(1):61,0a,62,00\r\n"
+            "\"expand\"=hex(2):25,58,25,00\r\n"
+            "\"empty\"=hex:\r\n"
+            "\"blob\"=hex:" + hex_run(22, "7f") + ",\\\r\n  " + hex_run(25, "7f") + ",\\\r\n  " +
+                hex_run(3, "7f") + "\r\n\r\n");
+}
+
+TEST_F(RegistryStore, ReadsLfAndCrlfFilesWithWrappedHexAndAByteOrderMark) {
+  for (const char *eol : {"\n", "\r\n"}) {
+    std::string e = eol;
+    write_file(store_file(), "\xEF\xBB\xBFREGEDIT4" + e + e + "; written by hand" + e +
+                                 "[HKEY_CURRENT_USER\\Software\\Fenwright Productions\\Torvane "
+                                 "Screensaver]  " + e +
+                                 "\"animation_speed\"=DWORD:000001F4" + e + "\"blob\"=hex:01,02,\\" +
+                                 e + "    03,04" + e + "\"skin_id\"=dword:3" + e);
+    reset_settings();
+    load_config();
+    EXPECT_EQ(animation_speed, 500) << "line end " << e.size();
+    EXPECT_EQ(skin_id, 3);
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_READ, &key), ERROR_SUCCESS);
+    BYTE blob[8];
+    DWORD size = sizeof blob;
+    EXPECT_EQ(RegQueryValueExA(key, "blob", NULL, NULL, blob, &size), ERROR_SUCCESS);
+    EXPECT_EQ(std::vector<BYTE>(blob, blob + size), (std::vector<BYTE>{1, 2, 3, 4}));
+    RegCloseKey(key);
+  }
+}
+
+TEST_F(RegistryStore, SaveKeepsEveryOtherKeyAndValueInPlace) {
+  const std::string machine =
+      "[HKEY_LOCAL_MACHINE\\Software\\Elsewhere]\r\n"
+      "\"x\"=\"y\"\r\n\r\n";
+  const std::string other =
+      "[HKEY_CURRENT_USER\\Software\\Other]\r\n"
+      "@=\"default\"\r\n"
+      "\"multi\"=hex(7):61,00,62,00,00\r\n"
+      "\"expand\"=hex(2):25,50,41,54,48,25\r\n"
+      "\"none\"=hex(0):01\r\n"
+      "\"odd\"=hex(1234):ff\r\n"
+      "\"bin\"=hex:\r\n\r\n";
+  write_file(store_file(), std::string("REGEDIT4\r\n\r\n") + machine + saver_key +
+                               "\"note\"=\"keep\"\r\n\"skin_id\"=dword:00000002\r\n\r\n" + other);
+  skin_id = 4;
+  save_config();
+  EXPECT_EQ(read_file(store_file()), std::string("REGEDIT4\r\n\r\n") + machine + saver_key +
+                                         "\"note\"=\"keep\"\r\n"
+                                         "\"skin_id\"=dword:00000004\r\n"
+                                         "\"animation_speed\"=dword:00000064\r\n"
+                                         "\"flags\"=dword:00000003\r\n"
+                                         "\"curve_segments\"=dword:000000aa\r\n"
+                                         "\"shape_points\"=dword:0000000a\r\n"
+                                         "\"func_id\"=dword:00000001\r\n"
+                                         "\"bump_speed\"=dword:0000003c\r\n"
+                                         "\"user_options\"=dword:00000003\r\n\r\n" +
+                                         other);
+}
+
+TEST_F(RegistryStore, AnUnparsableFileCountsAsNoKeyAndIsKeptBesideWhenReplaced) {
+  const std::string bad = std::string("REGEDIT4\r\n") + saver_key +
+                          "\"animation_speed\"=dword:00000200\r\n\"flags\"=dword:zz\r\n";
+  write_file(store_file(), bad);
+  HKEY key;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_READ, &key),
+            ERROR_FILE_NOT_FOUND);
+  load_config();
+  EXPECT_EQ(animation_speed, 100);
+  EXPECT_EQ(read_file(store_file()), bad) << "loading must not touch the file";
+
+  testing::internal::CaptureStderr();
+  save_config();
+  std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(read_file(store_file() + ".bad"), bad);
+  EXPECT_NE(said.find(store_file() + ".bad"), std::string::npos) << said;
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+
+  animation_speed = 0;
+  load_config();
+  EXPECT_EQ(animation_speed, 100);
+
+  testing::internal::CaptureStderr();
+  save_config();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(read_file(store_file() + ".bad"), bad);
+}
+
+TEST_F(RegistryStore, AReadOnlyFileIsReadableButNeverWritten) {
+  const std::string text = std::string("REGEDIT4\r\n\r\n") + saver_key +
+                           "\"animation_speed\"=dword:000001f4\r\n\r\n";
+  write_file(store_file(), text);
+  chmod(store_file().c_str(), 0444);
+  std::vector<std::string> entries = folder_entries();
+
+  HKEY key;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_ALL_ACCESS, &key),
+            ERROR_ACCESS_DENIED);
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_WRITE, &key),
+            ERROR_ACCESS_DENIED);
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_READ, &key), ERROR_SUCCESS);
+  BYTE buf[4];
+  DWORD size = sizeof buf;
+  EXPECT_EQ(RegQueryValueExA(key, "animation_speed", NULL, NULL, buf, &size), ERROR_SUCCESS);
+  EXPECT_EQ(buf[0] | buf[1] << 8, 500);
+  RegCloseKey(key);
+
+  load_config();
+  EXPECT_EQ(animation_speed, 100) << "a key not openable with full access counts as absent";
+
+  HKEY created;
+  DWORD disposition;
+  char no_class[] = "";
+  EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\TorvaneTest\\New", 0, no_class, 0,
+                            KEY_ALL_ACCESS, NULL, &created, &disposition),
+            ERROR_ACCESS_DENIED);
+  animation_speed = 7;
+  save_config();
+  EXPECT_EQ(read_file(store_file()), text);
+  EXPECT_EQ(folder_entries(), entries) << "no temporary or lock file either";
+}
+
+TEST_F(RegistryStore, AReadOnlyFolderDeniesWriting) {
+  write_file(store_file(), std::string("REGEDIT4\r\n\r\n") + saver_key);
+  chmod(fs::path(store_file()).parent_path().c_str(), 0555);
+  HKEY key;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_ALL_ACCESS, &key),
+            ERROR_ACCESS_DENIED);
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_READ, &key), ERROR_SUCCESS);
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryStore, TwoProcessesWritingAtOnceLoseNothing) {
+  const int writes = 40;
+  RegCloseKey(create_key("Software\\TorvaneTest\\Race"));
+  pid_t children[2];
+  for (int writer = 0; writer < 2; ++writer) {
+    children[writer] = fork();
+    ASSERT_GE(children[writer], 0);
+    if (children[writer] == 0) {
+      HKEY key;
+      if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\TorvaneTest\\Race", 0, KEY_ALL_ACCESS,
+                        &key) != ERROR_SUCCESS)
+        _exit(2);
+      for (int i = 0; i < writes; ++i) {
+        std::string name = "writer" + std::to_string(writer) + "_" + std::to_string(i);
+        DWORD value = DWORD(writer * 1000 + i);
+        if (RegSetValueExA(key, name.c_str(), 0, REG_DWORD, (const BYTE *)&value, 4) !=
+            ERROR_SUCCESS)
+          _exit(3);
+      }
+      _exit(0);
+    }
+  }
+  for (pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  }
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\TorvaneTest\\Race", 0, KEY_READ, &key),
+            ERROR_SUCCESS);
+  for (int writer = 0; writer < 2; ++writer) {
+    for (int i = 0; i < writes; ++i) {
+      std::string name = "writer" + std::to_string(writer) + "_" + std::to_string(i);
+      DWORD value = 0, size = 4;
+      EXPECT_EQ(RegQueryValueExA(key, name.c_str(), NULL, NULL, (BYTE *)&value, &size),
+                ERROR_SUCCESS)
+          << name;
+      EXPECT_EQ(value, DWORD(writer * 1000 + i));
+    }
+  }
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryStore, TheFileLivesUnderTheUsersConfigFolder) {
+  std::string folder = fs::path(store_file()).parent_path().string();
+  std::string old_home = getenv("HOME") ? getenv("HOME") : "";
+  const char *old_config = getenv("XDG_CONFIG_HOME");
+  std::string saved_config = old_config ? old_config : "";
+  unsetenv("TORVANE_REGISTRY");
+
+  setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
+  EXPECT_EQ(reg_store_path(), folder + "/config/torvane/registry.reg");
+  save_config();
+  EXPECT_TRUE(fs::exists(folder + "/config/torvane/registry.reg"));
+
+  setenv("HOME", (folder + "/home").c_str(), 1);
+  setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
+  EXPECT_EQ(reg_store_path(), folder + "/home/.config/torvane/registry.reg");
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(reg_store_path(), folder + "/home/.config/torvane/registry.reg");
+
+  setenv("HOME", old_home.c_str(), 1);
+  if (old_config) setenv("XDG_CONFIG_HOME", saved_config.c_str(), 1);
+  setenv("TORVANE_REGISTRY", (folder + "/registry.reg").c_str(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,16 @@
+// Each registry test starts from an empty store and leaves nothing behind.
+// Linux: a fresh store file in a temporary folder (TORVANE_REGISTRY).
+// Windows: the real registry of the current user, with the keys the tests
+// write ("Software\TorvaneTest" and the saver's own) removed before and after.
+#pragma once
+
+#include <gtest/gtest.h>
+
+void use_empty_store();
+void discard_store();
+
+class StoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override { use_empty_store(); }
+  void TearDown() override { discard_store(); }
+};
