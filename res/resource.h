@@ -1,0 +1,32 @@
+// Ids shared by the resource script and the code: dialog controls and icon.
+// Plain #defines only, so that the resource compiler can read this file too.
+#pragma once
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+#define IDI_TORVANE 1
+
+// CONFIGDLG; OK and Cancel are IDOK and IDCANCEL.
+#define IDC_ABOUT 500
+#define IDC_FLAGS_GROUP 114
+#define IDC_BILINEAR 101
+#define IDC_ANIMATED_BUMPS 110
+#define IDC_SMOOTH_BUMPS 111
+#define IDC_MOVE_TEXTURE 112
+#define IDC_MULTITEXTURE 115
+#define IDC_ENV_LIGHTING 116
+#define IDC_ROTATION_SPEED 103
+#define IDC_CURVE_RESOLUTION 104
+#define IDC_REVOLUTION_RESOLUTION 105
+#define IDC_BUMP_SPEED 113
+#define IDC_SKIN_GROUP 400
+#define IDC_SKIN1 150
+#define IDC_SKIN2 151
+#define IDC_SKIN3 152
+#define IDC_SKIN4 102
+#define IDC_CURVE_GROUP 106
+#define IDC_CURVE_ORIGINAL 107
+#define IDC_CURVE_SPHERE1 108
+#define IDC_CURVE_SPHERE2 109

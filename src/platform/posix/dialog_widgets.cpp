@@ -1,0 +1,154 @@
+// Dialog windows built from templates: a GtkFixed client area holding one
+// widget per control at its rectangle. Dialog units are converted with the
+// base units of the dialog font, measured as Windows measures them (average
+// width of the 52 letters, line height).
+#include "platform/posix/dialog_window.h"
+
+namespace {
+
+// GTK's nearest match for the 8-point "MS Sans Serif" of the templates.
+const char dialog_font[] = "Sans 8";
+
+// Compact, classic proportions, so that every control fits its rectangle.
+const char dialog_css[] =
+    ".win32-dialog, .win32-dialog * { font: 8pt Sans; }"
+    ".win32-dialog headerbar { min-height: 0; padding: 0 2px 0 6px; }"
+    ".win32-dialog headerbar .title { font-weight: bold; }"
+    ".win32-dialog headerbar button { min-height: 16px; min-width: 16px; padding: 0 2px; margin: 2px 0; }"
+    ".win32-dialog .client button { min-height: 0; min-width: 0; padding: 0 4px; }"
+    ".win32-dialog checkbutton, .win32-dialog radiobutton { min-height: 0; padding: 0; }"
+    ".win32-dialog check, .win32-dialog radio { min-width: 12px; min-height: 12px; margin: 0 4px 0 0; padding: 0; }"
+    ".win32-dialog scale { min-height: 0; padding: 0 6px; }"
+    ".win32-dialog scale slider { min-width: 10px; min-height: 14px; margin: -6px; }";
+
+struct BaseUnits {
+  int x, y;
+};
+
+BaseUnits measure_base_units(GtkWidget *window) {
+  PangoLayout *layout = gtk_widget_create_pango_layout(
+      window, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  PangoFontDescription *font = pango_font_description_from_string(dialog_font);
+  pango_layout_set_font_description(layout, font);
+  int width, height;
+  pango_layout_get_pixel_size(layout, &width, &height);
+  pango_font_description_free(font);
+  g_object_unref(layout);
+  return {(width / 26 + 1) / 2, height};
+}
+
+void install_css() {
+  static bool installed = false;
+  if (installed) return;
+  GtkCssProvider *css = gtk_css_provider_new();
+  gtk_css_provider_load_from_data(css, dialog_css, -1, nullptr);
+  gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
+                                            GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  g_object_unref(css);
+  installed = true;
+}
+
+GtkWidget *make_trackbar() {
+  GtkWidget *scale = gtk_scale_new(GTK_ORIENTATION_HORIZONTAL,
+                                   gtk_adjustment_new(0, 0, 100, 1, 20, 0));
+  gtk_scale_set_draw_value(GTK_SCALE(scale), FALSE);
+  gtk_scale_set_digits(GTK_SCALE(scale), 0);
+  gtk_range_set_round_digits(GTK_RANGE(scale), 0);
+  return scale;
+}
+
+GtkWidget *make_text(const char *text) {
+  GtkWidget *label = gtk_label_new(text);
+  gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+  gtk_label_set_xalign(GTK_LABEL(label), 0);
+  gtk_label_set_yalign(GTK_LABEL(label), 0);
+  return label;
+}
+
+GtkWidget *make_item_widget(DialogItem &item) {
+  const char *text = item.tmpl->text;
+  switch (item.kind) {
+    case ITEM_PUSH_BUTTON: return gtk_button_new_with_label(text);
+    case ITEM_CHECK_BOX: return gtk_check_button_new_with_label(text);
+    case ITEM_RADIO_BUTTON:
+      // Every radio button is alone in a GTK group with its hidden partner,
+      // so that it can be cleared; the dialog's own groups decide which
+      // buttons a click clears.
+      item.radio_off = GTK_WIDGET(g_object_ref_sink(gtk_radio_button_new(nullptr)));
+      return gtk_radio_button_new_with_label_from_widget(GTK_RADIO_BUTTON(item.radio_off), text);
+    case ITEM_GROUP_BOX: return gtk_frame_new(text);
+    case ITEM_TEXT: return make_text(text);
+    case ITEM_TRACKBAR: return make_trackbar();
+  }
+  return nullptr;
+}
+
+GtkWidget *make_title_bar(const char *caption) {
+  GtkWidget *bar = gtk_header_bar_new();
+  gtk_header_bar_set_title(GTK_HEADER_BAR(bar), caption);
+  gtk_header_bar_set_show_close_button(GTK_HEADER_BAR(bar), TRUE);
+  gtk_header_bar_set_decoration_layout(GTK_HEADER_BAR(bar), ":close");
+  // The caption's question mark of a context-help dialog; no control has
+  // help, so it does nothing.
+  GtkWidget *help = gtk_button_new_with_label("?");
+  gtk_widget_set_can_focus(help, FALSE);
+  gtk_header_bar_pack_end(GTK_HEADER_BAR(bar), help);
+  return bar;
+}
+
+// The screen position of the owner's client area, where an owned dialog's
+// position is counted from.
+void client_origin(OpenDialog *owner, int *x, int *y) {
+  *x = *y = 0;
+  if (!owner) return;
+  GtkAllocation area;
+  gtk_widget_get_allocation(owner->client, &area);
+  gdk_window_get_origin(gtk_widget_get_window(owner->client), x, y);
+  *x += area.x;
+  *y += area.y;
+}
+
+}  // namespace
+
+void build_dialog_window(OpenDialog &dialog, OpenDialog *owner) {
+  install_css();
+  const DialogTemplate &tmpl = *dialog.tmpl;
+  GtkWidget *window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+  dialog.window = window;
+  gtk_style_context_add_class(gtk_widget_get_style_context(window), "win32-dialog");
+  gtk_window_set_title(GTK_WINDOW(window), tmpl.caption);
+  gtk_window_set_titlebar(GTK_WINDOW(window), make_title_bar(tmpl.caption));
+  gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
+  gtk_window_set_modal(GTK_WINDOW(window), TRUE);
+  if (owner) gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(owner->window));
+
+  BaseUnits units = measure_base_units(window);
+  auto px_x = [&](int du) { return du * units.x / 4; };
+  auto px_y = [&](int du) { return du * units.y / 8; };
+
+  dialog.client = gtk_fixed_new();
+  gtk_style_context_add_class(gtk_widget_get_style_context(dialog.client), "client");
+  gtk_widget_set_size_request(dialog.client, px_x(tmpl.cx), px_y(tmpl.cy));
+  gtk_container_add(GTK_CONTAINER(window), dialog.client);
+
+  for (DialogItem &item : dialog.items) {
+    const DialogItemTemplate &t = *item.tmpl;
+    item.widget = make_item_widget(item);
+    gtk_widget_set_can_focus(item.widget, (t.style & WS_TABSTOP) != 0);
+    gtk_widget_set_size_request(item.widget, px_x(t.cx), px_y(t.cy));
+    gtk_fixed_put(GTK_FIXED(dialog.client), item.widget, px_x(t.x), px_y(t.y));
+  }
+
+  int x, y;
+  client_origin(owner, &x, &y);
+  gtk_window_move(GTK_WINDOW(window), x + px_x(tmpl.x), y + px_y(tmpl.y));
+}
+
+void destroy_dialog_window(OpenDialog &dialog) {
+  for (DialogItem &item : dialog.items)
+    if (item.radio_off) {
+      gtk_widget_destroy(item.radio_off);
+      g_object_unref(item.radio_off);
+    }
+  gtk_widget_destroy(dialog.window);
+}
