@@ -4,6 +4,7 @@
 // the unit tangent and the translation the curve point.
 #include "geometry/frame.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "geometry/curves.h"
@@ -22,24 +23,6 @@ void set_translation(double *mat, const vector3 *pos) {
   mat[13] = pos->y;
   mat[14] = pos->z;
   mat[15] = 1.0;
-}
-
-// The cosine of the turn between two unit tangents. Rounding can push it just
-// past +-1, where the arc-cosine is undefined; a tangent that is not a number
-// gives no usable turn. Both cases must keep the frame finite.
-double turn_cosine(const vector3 *prev_d1, const vector3 *d1, vector3 *axis) {
-  double cosine = dot_product(prev_d1, d1);
-  if (std::isnan(cosine)) {
-    *axis = vector3{0.0, 0.0, 0.0};
-    return 1.0;
-  }
-  if (cosine > 1.0) {
-    return 1.0;
-  }
-  if (cosine < -1.0) {
-    return -1.0;
-  }
-  return cosine;
 }
 
 }  // namespace
@@ -77,7 +60,15 @@ void make_mat(double t0, double *oldmat, vector3 *prev_d1) {
     vector3 v;
     cross_product(prev_d1, &d1, &v);
     make_unit_vector(&v);
-    float angle = static_cast<float>(-std::acos(turn_cosine(prev_d1, &d1, &v)));
+    // Rounding can push the cosine just past +-1, where the arc-cosine is
+    // undefined: clamped, nearly parallel tangents turn by nothing. A tangent
+    // that is not a number turns nothing either, so the frame stays finite.
+    double cosine = dot_product(prev_d1, &d1);
+    if (std::isnan(cosine)) {
+      v = vector3{0.0, 0.0, 0.0};
+      cosine = 1.0;
+    }
+    float angle = static_cast<float>(-std::acos(std::clamp(cosine, -1.0, 1.0)));
     float s = static_cast<float>(std::sin(angle));
     float c = static_cast<float>(std::cos(angle));
     float t = 1.0f - c;
