@@ -34,11 +34,14 @@ const skin skins[] = {
 };
 const int skin_count = sizeof skins / sizeof skins[0];
 
-// The buffers one frame needs. Counts outside what a frame can draw (a
-// cross-section needs two points, the curve one ring) or a failed allocation
-// leave the renderer without a context, so every frame is skipped.
+// The buffers one frame needs, sized by shape_points (which the settings
+// keep within 4 to 50); any earlier ones are given back. A failed
+// allocation leaves the renderer without a context, so every frame is
+// skipped.
 bool allocate_geometry() {
-  if (shape_points < 2 || curve_segments < 1) return false;
+  delete[] warped_def;
+  delete[] vector_buf;
+  delete[] first_shape;
   warped_def = new (std::nothrow) vector3[shape_points];
   vector_buf = new (std::nothrow) vector3[4 * static_cast<std::size_t>(shape_points)];
   first_shape = new (std::nothrow) vector3[2 * static_cast<std::size_t>(shape_points)];

@@ -1,5 +1,7 @@
 # Writes OUTPUT, a C++ source holding the raw bytes of each image NAME.rgb of
-# RES_DIR as an embedded_image. Run with cmake -P at build time.
+# RES_DIR as an embedded_image; NAMES is comma-separated. Run with cmake -P
+# at build time.
+string(REPLACE "," ";" NAMES "${NAMES}")
 set(body "// Generated from the res/ images at build time; do not edit.\n#include \"platform/posix/embedded_images.h\"\n\nnamespace {\n")
 set(table "")
 foreach(name IN LISTS NAMES)
