@@ -1,4 +1,4 @@
-// Dialog windows built from templates: a GtkFixed client area holding one
+// Dialog windows built from templates: a client area holding one
 // widget per control at its rectangle. Dialog units are converted with the
 // base units of the dialog font, measured as Windows measures them (average
 // width of the 52 letters, line height).
@@ -12,10 +12,11 @@ const char dialog_font[] = "Sans 8";
 // Compact, classic proportions, so that every control fits its rectangle.
 const char dialog_css[] =
     ".win32-dialog, .win32-dialog * { font: 8pt Sans; }"
-    ".win32-dialog headerbar { min-height: 0; padding: 0 2px 0 6px; }"
-    ".win32-dialog headerbar .title { font-weight: bold; }"
-    ".win32-dialog headerbar button { min-height: 16px; min-width: 16px; padding: 0 2px; margin: 2px 0; }"
+    ".win32-dialog .caption { min-height: 0; padding: 2px 2px 2px 6px; }"
+    ".win32-dialog .caption .title { font-weight: bold; }"
+    ".win32-dialog .caption button { min-height: 14px; min-width: 14px; padding: 0 2px; }"
     ".win32-dialog .client button { min-height: 0; min-width: 0; padding: 0 4px; }"
+    ".win32-dialog .client button.default { border-color: #2d2d2d; }"
     ".win32-dialog checkbutton, .win32-dialog radiobutton { min-height: 0; padding: 0; }"
     ".win32-dialog check, .win32-dialog radio { min-width: 12px; min-height: 12px; margin: 0 4px 0 0; padding: 0; }"
     ".win32-dialog scale { min-height: 0; padding: 0 6px; }"
@@ -60,6 +61,7 @@ GtkWidget *make_trackbar() {
 GtkWidget *make_text(const char *text) {
   GtkWidget *label = gtk_label_new(text);
   gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+  gtk_label_set_max_width_chars(GTK_LABEL(label), 1);  // as wide as its rectangle, no wider
   gtk_label_set_xalign(GTK_LABEL(label), 0);
   gtk_label_set_yalign(GTK_LABEL(label), 0);
   return label;
@@ -83,16 +85,30 @@ GtkWidget *make_item_widget(DialogItem &item) {
   return nullptr;
 }
 
-GtkWidget *make_title_bar(const char *caption) {
-  GtkWidget *bar = gtk_header_bar_new();
-  gtk_header_bar_set_title(GTK_HEADER_BAR(bar), caption);
-  gtk_header_bar_set_show_close_button(GTK_HEADER_BAR(bar), TRUE);
-  gtk_header_bar_set_decoration_layout(GTK_HEADER_BAR(bar), ":close");
-  // The caption's question mark of a context-help dialog; no control has
-  // help, so it does nothing.
+void on_close_box(GtkButton *, gpointer window) { gtk_window_close(GTK_WINDOW(window)); }
+
+// The caption: title, the question mark of a context-help dialog (no control
+// has help, so it does nothing) and the close box, which asks the window to
+// close like a window manager's close button does. A long title is cut short
+// rather than widening the dialog.
+GtkWidget *make_caption(GtkWidget *window, const char *caption) {
+  GtkWidget *bar = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 2);
+  gtk_style_context_add_class(gtk_widget_get_style_context(bar), "caption");
+  GtkWidget *title = gtk_label_new(caption);
+  gtk_label_set_ellipsize(GTK_LABEL(title), PANGO_ELLIPSIZE_END);
+  gtk_label_set_max_width_chars(GTK_LABEL(title), 1);
+  gtk_label_set_xalign(GTK_LABEL(title), 0);
+  gtk_widget_set_hexpand(title, TRUE);
+  gtk_style_context_add_class(gtk_widget_get_style_context(title), "title");
+  gtk_box_pack_start(GTK_BOX(bar), title, TRUE, TRUE, 0);
   GtkWidget *help = gtk_button_new_with_label("?");
-  gtk_widget_set_can_focus(help, FALSE);
-  gtk_header_bar_pack_end(GTK_HEADER_BAR(bar), help);
+  GtkWidget *close = gtk_button_new_from_icon_name("window-close-symbolic", GTK_ICON_SIZE_MENU);
+  for (GtkWidget *button : {help, close}) {
+    gtk_widget_set_can_focus(button, FALSE);
+    gtk_widget_set_valign(button, GTK_ALIGN_CENTER);
+    gtk_box_pack_start(GTK_BOX(bar), button, FALSE, FALSE, 0);
+  }
+  g_signal_connect(close, "clicked", G_CALLBACK(on_close_box), window);
   return bar;
 }
 
@@ -101,11 +117,11 @@ GtkWidget *make_title_bar(const char *caption) {
 void client_origin(OpenDialog *owner, int *x, int *y) {
   *x = *y = 0;
   if (!owner) return;
-  GtkAllocation area;
-  gtk_widget_get_allocation(owner->client, &area);
-  gdk_window_get_origin(gtk_widget_get_window(owner->client), x, y);
-  *x += area.x;
-  *y += area.y;
+  int client_x, client_y;
+  gtk_widget_translate_coordinates(owner->client, owner->window, 0, 0, &client_x, &client_y);
+  gdk_window_get_origin(gtk_widget_get_window(owner->window), x, y);
+  *x += client_x;
+  *y += client_y;
 }
 
 }  // namespace
@@ -117,7 +133,7 @@ void build_dialog_window(OpenDialog &dialog, OpenDialog *owner) {
   dialog.window = window;
   gtk_style_context_add_class(gtk_widget_get_style_context(window), "win32-dialog");
   gtk_window_set_title(GTK_WINDOW(window), tmpl.caption);
-  gtk_window_set_titlebar(GTK_WINDOW(window), make_title_bar(tmpl.caption));
+  gtk_window_set_titlebar(GTK_WINDOW(window), make_caption(window, tmpl.caption));
   gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
   gtk_window_set_modal(GTK_WINDOW(window), TRUE);
   if (owner) gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(owner->window));
@@ -126,7 +142,9 @@ void build_dialog_window(OpenDialog &dialog, OpenDialog *owner) {
   auto px_x = [&](int du) { return du * units.x / 4; };
   auto px_y = [&](int du) { return du * units.y / 8; };
 
-  dialog.client = gtk_fixed_new();
+  // A GtkLayout is exactly the size it is given, however tall its wrapped
+  // texts would like to be.
+  dialog.client = gtk_layout_new(nullptr, nullptr);
   gtk_style_context_add_class(gtk_widget_get_style_context(dialog.client), "client");
   gtk_widget_set_size_request(dialog.client, px_x(tmpl.cx), px_y(tmpl.cy));
   gtk_container_add(GTK_CONTAINER(window), dialog.client);
@@ -136,7 +154,7 @@ void build_dialog_window(OpenDialog &dialog, OpenDialog *owner) {
     item.widget = make_item_widget(item);
     gtk_widget_set_can_focus(item.widget, (t.style & WS_TABSTOP) != 0);
     gtk_widget_set_size_request(item.widget, px_x(t.cx), px_y(t.cy));
-    gtk_fixed_put(GTK_FIXED(dialog.client), item.widget, px_x(t.x), px_y(t.y));
+    gtk_layout_put(GTK_LAYOUT(dialog.client), item.widget, px_x(t.x), px_y(t.y));
   }
 
   int x, y;
