@@ -42,6 +42,12 @@ std::string subkey_path(const std::string &base, LPCSTR sub) {
   return path;
 }
 
+// Text stored without its terminating zero gets one in the caller's buffer,
+// after the reported size, when the buffer has room: Windows does this.
+bool is_text_type(DWORD type) {
+  return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
 bool key_exists(const reg_tree &tree, const std::string &path) {
   return reg_names_equal(path, root_path) || reg_key_exists(tree, path);
 }
@@ -102,12 +108,15 @@ LSTATUS WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserve
   const reg_value *value = key ? reg_find_value(key, lpValueName ? lpValueName : "") : nullptr;
   if (!value) return ERROR_FILE_NOT_FOUND;
   if (lpType) *lpType = value->type;
-  DWORD size = DWORD(value->data.size());
+  const std::vector<BYTE> &data = value->data;
+  DWORD size = DWORD(data.size());
   LSTATUS status = ERROR_SUCCESS;
-  if (lpData && size > *lpcbData)
+  if (lpData && size > *lpcbData) {
     status = ERROR_MORE_DATA;
-  else if (lpData && size > 0)
-    memcpy(lpData, value->data.data(), size);
+  } else if (lpData && size > 0) {
+    memcpy(lpData, data.data(), size);
+    if (is_text_type(value->type) && size < *lpcbData && data.back() != 0) lpData[size] = 0;
+  }
   if (lpcbData) *lpcbData = size;
   return status;
 }

@@ -112,6 +112,31 @@ TEST_F(RegistryApi, OtherTypesAndSizesComeBackByteForByte) {
   RegCloseKey(key);
 }
 
+TEST_F(RegistryApi, UnterminatedTextGetsAZeroAfterItWhenTheBufferHasRoom) {
+  HKEY key = create_key(scratch);
+  // The byte after the given size is not zero, so the text is stored as given.
+  const BYTE text[] = {'a', 'b', 'X'};
+  for (DWORD type : {REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ}) {
+    ASSERT_EQ(RegSetValueExA(key, "text", 0, type, text, 2), ERROR_SUCCESS);
+    BYTE roomy[4] = {0xAA, 0xBB, 0xCC, 0xDD};
+    DWORD size = sizeof roomy;
+    EXPECT_EQ(RegQueryValueExA(key, "text", NULL, NULL, roomy, &size), ERROR_SUCCESS);
+    EXPECT_EQ(size, 2u) << type;
+    EXPECT_EQ(std::vector<BYTE>(roomy, roomy + 4), (std::vector<BYTE>{'a', 'b', 0, 0xDD})) << type;
+
+    BYTE exact[3] = {0xAA, 0xBB, 0xCC};
+    size = 2;
+    EXPECT_EQ(RegQueryValueExA(key, "text", NULL, NULL, exact, &size), ERROR_SUCCESS);
+    EXPECT_EQ(std::vector<BYTE>(exact, exact + 3), (std::vector<BYTE>{'a', 'b', 0xCC})) << type;
+  }
+  set_bytes(key, "binary", REG_BINARY, {'a', 'b'});
+  BYTE roomy[4] = {0xAA, 0xBB, 0xCC, 0xDD};
+  DWORD size = sizeof roomy;
+  EXPECT_EQ(RegQueryValueExA(key, "binary", NULL, NULL, roomy, &size), ERROR_SUCCESS);
+  EXPECT_EQ(roomy[2], 0xCC) << "only text gets the zero";
+  RegCloseKey(key);
+}
+
 TEST_F(RegistryApi, NamesThatNeedEscapingAndTheDefaultValue) {
   HKEY key = create_key(scratch);
   set_bytes(key, "back\\slash \"quoted\"", REG_BINARY, {1});

@@ -131,10 +131,21 @@ TEST_F(Settings, ShortDataOfAnyTypeReplacesOnlyTheLowOrderBytes) {
   skin_id = 0x11223344;
   store("skin_id", REG_BINARY, {0xAA, 0xBB});
   func_id = 0x55667788;
-  store("func_id", REG_SZ, {'7'});
+  store("func_id", REG_NONE, {0x37});
   load_config();
   EXPECT_EQ(skin_id, 0x1122BBAA);
   EXPECT_EQ(func_id, 0x55667737);
+}
+
+// The platform ends text with a zero when the buffer has room for it.
+TEST_F(Settings, OneCharacterOfTextFillsTheLowBytesWithItsTerminatingZero) {
+  const BYTE text[] = {'7', 'X'};
+  HKEY key = create_key(config_key_name);
+  ASSERT_EQ(RegSetValueExA(key, "func_id", 0, REG_SZ, text, 1), ERROR_SUCCESS);
+  RegCloseKey(key);
+  func_id = 0x55667788;
+  load_config();
+  EXPECT_EQ(func_id, 0x55660037);
 }
 
 TEST_F(Settings, FourBytesOfAnotherTypeAreTakenAsTheNumber) {
