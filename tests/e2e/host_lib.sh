@@ -1,0 +1,65 @@
+# Helpers for the saver host's end-to-end scripts; source after lib.sh.
+
+# host_settings_in DIR: keeps the saver's settings file inside DIR.
+host_settings_in() {
+  export TORVANE_REGISTRY="$1/registry.reg"
+  export XDG_CONFIG_HOME="$1/config"
+}
+
+# wait_for_window NAME: the id of the first visible window named NAME, once
+# it is there (fails after 20 s).
+wait_for_window() {
+  local id
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  fail "no window named $1 appeared"
+}
+
+# start_saver ARGS...: runs the saver in the background with its output in
+# $TORVANE_OUT/saver.{out,err}; sets SAVER_PID.
+start_saver() {
+  "$TORVANE" "$@" >"$TORVANE_OUT/saver.out" 2>"$TORVANE_OUT/saver.err" &
+  SAVER_PID=$!
+}
+
+# wait_for_end SECONDS: waits until the saver has ended, at most SECONDS
+# (fractions allowed); sets SAVER_STATUS, or fails if it is still running.
+wait_for_end() {
+  local tenths
+  tenths=$(awk "BEGIN { print int($1 * 10) }")
+  for _ in $(seq "$tenths"); do
+    if ! kill -0 "$SAVER_PID" 2>/dev/null; then
+      SAVER_STATUS=0
+      wait "$SAVER_PID" || SAVER_STATUS=$?
+      return 0
+    fi
+    sleep 0.1
+  done
+  kill "$SAVER_PID" 2>/dev/null || true
+  fail "the saver was still running after $1 s"
+}
+
+# expect_running: fails when the saver has ended.
+expect_running() {
+  kill -0 "$SAVER_PID" 2>/dev/null || fail "the saver ended: $(cat "$TORVANE_OUT/saver.err")"
+}
+
+# expect_status N
+expect_status() {
+  [ "$SAVER_STATUS" -eq "$1" ] || fail "exit status $SAVER_STATUS, expected $1"
+}
+
+# lit_share FILE: the share (0..1) of pixels in FILE that are not near black.
+lit_share() {
+  convert "$1" -colorspace gray -threshold 6% -format '%[fx:mean]' info:
+}
+
+# expect_lit FILE MIN: fails when less than MIN of FILE's pixels are lit.
+expect_lit() {
+  local share
+  share=$(lit_share "$1")
+  awk "BEGIN { exit !($share >= $2) }" || fail "$1: only $share of the pixels are lit, expected $2"
+}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# /p <id> draws into a parent window; the parent's end ends the saver with
+# status 0. A parent that is no window ends start-up quietly with status 0.
+source "$TORVANE_E2E_LIB"
+source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
+e2e_begin
+start_xvfb 640x480x24
+host_settings_in "$(mktemp -d)"
+
+xmessage -name previewparent -title previewparent -geometry 320x240+40+30 "waiting" &
+parent_pid=$!
+parent=$(wait_for_window previewparent)
+
+start_saver /p "$parent"
+sleep 3
+expect_running
+screenshot "$TORVANE_OUT/preview.png" "$parent"
+expect_lit "$TORVANE_OUT/preview.png" 0.10
+size=$(identify -format '%wx%h' "$TORVANE_OUT/preview.png")
+[ "$size" = 320x240 ] || fail "parent screenshot is $size"
+xwininfo -children -id "$parent" | grep -q '"screensaver"' || fail "no saver window in the parent"
+
+kill "$parent_pid"
+wait "$parent_pid" 2>/dev/null || true
+wait_for_end 2
+expect_status 0
+echo "preview: drawn into the parent, ended with it"
+
+start_saver /p 12345
+wait_for_end 5
+expect_status 0
+[ ! -s "$TORVANE_OUT/saver.err" ] || fail "/p 12345 wrote: $(cat "$TORVANE_OUT/saver.err")"
+echo "preview of no window: quiet, status 0"
