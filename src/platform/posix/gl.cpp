@@ -74,7 +74,9 @@ GLXFBConfig best_config(Display *display, const PIXELFORMATDESCRIPTOR &pfd) {
     if (attempt == 1) buffering = static_cast<int>(GLX_DONT_CARE);
     int count = 0;
     GLXFBConfig *configs = glXChooseFBConfig(display, DefaultScreen(display), wanted, &count);
-    if (configs && count > 0) chosen = configs[0];
+    for (int i = 0; i < count && !chosen; i++)
+      if (config_attribute(display, configs[i], GLX_DEPTH_SIZE) == pfd.cDepthBits) chosen = configs[i];
+    if (configs && count > 0 && !chosen) chosen = configs[0];
     if (configs) XFree(configs);
   }
   return chosen;

@@ -1,0 +1,287 @@
+// Draws the tube on a real GL context (an X window under Xvfb with Mesa's
+// software renderer) for each curve, skin, bump style, reflection path and
+// buffering, reads the window's pixels back and checks that the picture is
+// really there. Each picture is saved as OUTPUT_FOLDER/<case>.ppm.
+//
+//   render_pixels OUTPUT_FOLDER
+//
+// Exit status 0 when every check holds, 1 otherwise, 2 without a display.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "geometry/curves.h"
+#include "platform/posix/x11_display.h"
+#include "platform/win32.h"
+#include "render/multitex.h"
+#include "render/torvane.h"
+#include "settings/settings.h"
+
+namespace {
+
+const int width = 640, height = 480;
+std::string output_folder;
+int failures = 0;
+
+struct picture {
+  std::vector<unsigned char> rgb;
+  double depth_bits = 0;
+  bool double_buffered = false;
+  double covered_depth = 1;  // mean depth over the covered pixels
+};
+
+struct scene {
+  const char *name;
+  int options;
+  int skin;
+  int curve;
+  double time;  // animation time of the frame
+};
+
+struct rgb_mean {
+  double r, g, b;
+};
+
+void check(bool ok, const std::string &what) {
+  std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
+  if (!ok) failures++;
+}
+
+bool covered(const picture &p, size_t pixel) {
+  const unsigned char *c = &p.rgb[3 * pixel];
+  return c[0] > 12 || c[1] > 12 || c[2] > 12;
+}
+
+double coverage(const picture &p) {
+  size_t count = 0;
+  for (size_t i = 0; i < p.rgb.size() / 3; i++) count += covered(p, i);
+  return count / double(p.rgb.size() / 3);
+}
+
+rgb_mean mean_colour(const picture &p) {
+  double r = 0, g = 0, b = 0;
+  size_t count = 0;
+  for (size_t i = 0; i < p.rgb.size() / 3; i++)
+    if (covered(p, i)) {
+      r += p.rgb[3 * i];
+      g += p.rgb[3 * i + 1];
+      b += p.rgb[3 * i + 2];
+      count++;
+    }
+  if (!count) return {0, 0, 0};
+  return {r / count, g / count, b / count};
+}
+
+// Share of pixels that are nearly white in every channel.
+double white_share(const picture &p) {
+  size_t count = 0;
+  for (size_t i = 0; i < p.rgb.size() / 3; i++)
+    count += p.rgb[3 * i] > 220 && p.rgb[3 * i + 1] > 220 && p.rgb[3 * i + 2] > 220;
+  return count / double(p.rgb.size() / 3);
+}
+
+// Share of pixels whose colours differ clearly.
+double colour_difference(const picture &a, const picture &b) {
+  size_t count = 0;
+  for (size_t i = 0; i < a.rgb.size(); i += 3) {
+    int d = 0;
+    for (int c = 0; c < 3; c++) d += std::abs(a.rgb[i + c] - b.rgb[i + c]);
+    count += d > 40;
+  }
+  return count / double(a.rgb.size() / 3);
+}
+
+double brightness(const picture &p) {
+  rgb_mean m = mean_colour(p);
+  return (m.r + m.g + m.b) / 3;
+}
+
+// Share of pixels covered in one picture but not in the other.
+double coverage_difference(const picture &a, const picture &b) {
+  size_t count = 0;
+  for (size_t i = 0; i < a.rgb.size() / 3; i++) count += covered(a, i) != covered(b, i);
+  return count / double(a.rgb.size() / 3);
+}
+
+void save_ppm(const picture &p, const std::string &name) {
+  std::string path = output_folder + "/" + name + ".ppm";
+  FILE *file = std::fopen(path.c_str(), "wb");
+  if (!file) return;
+  std::fprintf(file, "P6\n%d %d\n255\n", width, height);
+  std::fwrite(p.rgb.data(), 1, p.rgb.size(), file);
+  std::fclose(file);
+}
+
+Window open_window(Display *display) {
+  Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, width, height, 0,
+                                      0, 0);
+  XSelectInput(display, window, StructureNotifyMask);
+  XMapWindow(display, window);
+  XEvent event;
+  do XNextEvent(display, &event);
+  while (event.type != MapNotify);
+  return window;
+}
+
+// What the window shows, as the X server has it.
+void read_window(Display *display, Window window, picture &p) {
+  XSync(display, False);
+  XImage *image = XGetImage(display, window, 0, 0, width, height, AllPlanes, ZPixmap);
+  p.rgb.resize(3 * width * height);
+  for (int y = 0; y < height; y++)
+    for (int x = 0; x < width; x++) {
+      unsigned long pixel = XGetPixel(image, x, y);
+      unsigned char *c = &p.rgb[3 * (y * width + x)];
+      c[0] = (pixel >> 16) & 0xff;
+      c[1] = (pixel >> 8) & 0xff;
+      c[2] = pixel & 0xff;
+    }
+  XDestroyImage(image);
+}
+
+// The buffers of the saver's context and the depth buffer the frame left
+// behind.
+void read_gl_state(HWND hwnd, picture &p) {
+  HDC dc = GetDC(hwnd);
+  wglMakeCurrent(dc, hRC);
+  GLboolean double_buffered = GL_FALSE;
+  glGetBooleanv(GL_DOUBLEBUFFER, &double_buffered);
+  p.double_buffered = double_buffered;
+  GLint bits = 0;
+  glGetIntegerv(GL_DEPTH_BITS, &bits);
+  p.depth_bits = bits;
+  std::vector<float> depth(width * height);
+  glReadPixels(0, 0, width, height, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
+  double sum = 0;
+  size_t count = 0;
+  for (int y = 0; y < height; y++)
+    for (int x = 0; x < width; x++)
+      if (covered(p, (height - 1 - y) * width + x)) {
+        sum += depth[y * width + x];
+        count++;
+      }
+  p.covered_depth = count ? sum / count : 1;
+  wglMakeCurrent(nullptr, nullptr);
+  ReleaseDC(hwnd, dc);
+}
+
+// Turns the saver's depth test around in its context (GL state stays with
+// the context between frames): cleared to the near end, the farthest
+// surface wins. Without a working depth buffer this would change nothing.
+void show_far_side(HWND hwnd) {
+  HDC dc = GetDC(hwnd);
+  wglMakeCurrent(dc, hRC);
+  glClearDepth(0);
+  glDepthFunc(GL_GREATER);
+  wglMakeCurrent(nullptr, nullptr);
+  ReleaseDC(hwnd, dc);
+}
+
+picture draw(Display *display, const scene &s, bool far_side = false) {
+  animation_speed = 100;
+  user_options = s.options;
+  curve_segments = 170;
+  shape_points = 10;
+  skin_id = s.skin;
+  func_id = s.curve;
+  bump_speed = 60;
+
+  Window window = open_window(display);
+  HWND hwnd = reinterpret_cast<HWND>(static_cast<uintptr_t>(window));
+  picture p;
+  if (!ss_initialize(hwnd)) {
+    check(false, std::string(s.name) + ": the renderer starts");
+    return p;
+  }
+  if (far_side) show_far_side(hwnd);
+  // Animation time = elapsed ms x speed x 1e-6.
+  start_time = static_cast<int>(GetTickCount() - static_cast<DWORD>(s.time / (animation_speed * 1e-6)));
+  ss_draw(hwnd);
+  read_window(display, window, p);
+  read_gl_state(hwnd, p);
+  ss_shutdown(hwnd);
+  XDestroyWindow(display, window);
+  save_ppm(p, far_side ? std::string(s.name) + "-far-side" : s.name);
+  std::printf("     %-24s depth bits %2.0f  coverage %.3f  mean colour %3.0f %3.0f %3.0f\n", s.name,
+              p.depth_bits, coverage(p), mean_colour(p).r, mean_colour(p).g, mean_colour(p).b);
+  return p;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: render_pixels OUTPUT_FOLDER\n");
+    return 2;
+  }
+  output_folder = argv[1];
+  Display *display = x11_display();
+  if (!display) return 2;
+  // No stored settings: load_config keeps the values set here.
+  setenv("TORVANE_REGISTRY", (output_folder + "/no-such-registry.reg").c_str(), 1);
+
+  const int defaults = OPT_DOUBLE_BUFFER | OPT_BILINEAR;
+  const double t = 2.0;  // 100 degrees of tumble
+  picture tube = draw(display, {"default", defaults, 1, 1, t});
+  check(coverage(tube) > 0.10, "the default tube covers a good share of the window");
+  rgb_mean m = mean_colour(tube);
+  check(m.r > m.g && m.g > m.b && m.r > 60, "the default skin shows orange");
+  check(tube.depth_bits >= 16, "the window has a depth buffer");
+  check(tube.covered_depth < 0.99, "the tube wrote its depths");
+  picture far = draw(display, {"default", defaults, 1, 1, t}, true);
+  check(coverage_difference(tube, far) < 0.01 && colour_difference(tube, far) > 0.03,
+        "the depth test decides which side shows: the near side is in front");
+
+  picture start = draw(display, {"default-time-0", defaults, 1, 1, 0.0});
+  check(coverage_difference(tube, start) > 0.02, "the scene tumbles with time");
+
+  picture curve2 = draw(display, {"curve-2", defaults, 1, 2, t});
+  picture curve3 = draw(display, {"curve-3", defaults, 1, 3, t});
+  for (const picture *p : {&curve2, &curve3})
+    check(coverage(*p) > 0.05, "each curve draws a tube");
+  check(coverage_difference(tube, curve2) > 0.05, "curves 1 and 2 differ");
+  check(coverage_difference(tube, curve3) > 0.05, "curves 1 and 3 differ");
+  check(coverage_difference(curve2, curve3) > 0.05, "curves 2 and 3 differ");
+
+  m = mean_colour(draw(display, {"skin-2", defaults, 2, 1, t}));
+  check(m.b > m.g && (m.r > m.g || m.b > 1.5 * m.g), "skin 2 shows blue and magenta");
+  m = mean_colour(draw(display, {"skin-3", defaults, 3, 1, t}));
+  check(m.r > m.g && m.b > m.g, "skin 3 shows purple");
+  m = mean_colour(draw(display, {"skin-4", defaults, 4, 1, t}));
+  check(m.g > m.r && m.g > m.b, "skin 4 shows green");
+  picture no_skin = draw(display, {"skin-none", defaults, 9, 1, t});
+  check(coverage(no_skin) > 0.10, "without a skin the tube is still drawn");
+
+  picture steps = draw(display, {"bumps-step", defaults | OPT_ANIMATED_BUMPS, 1, 1, t});
+  picture smooth =
+      draw(display, {"bumps-smooth", defaults | OPT_ANIMATED_BUMPS | OPT_SMOOTH_BUMPS, 1, 1, t});
+  check(coverage(steps) > coverage(tube) * 1.1, "step bumps thicken the tube");
+  check(coverage_difference(smooth, tube) > 0.02, "smooth bumps change the tube's outline");
+  picture moving = draw(display, {"bumps-moving-skin",
+                                  defaults | OPT_ANIMATED_BUMPS | OPT_MOVE_TEXTURE, 1, 1, t});
+  check(coverage(moving) > 0.10, "bumps with a moving skin draw a tube");
+
+  picture two_pass = draw(display, {"reflections-two-pass", defaults | OPT_ENV_LIGHTING, 1, 1, t});
+  check(brightness(two_pass) > brightness(tube) + 10, "the reflection pass brightens the tube");
+  picture single_pass = draw(
+      display, {"reflections-multitexture", defaults | OPT_ENV_LIGHTING | OPT_MULTITEXTURE, 1, 1, t});
+  check(multitexturing_enabled == 1, "Mesa offers GL_ARB_multitexture");
+  check(brightness(single_pass) > brightness(tube) + 10, "the multitexture pass brightens the tube");
+  check(coverage_difference(single_pass, two_pass) < 0.02, "both reflection paths draw the same tube");
+
+  picture single = draw(display, {"single-buffer", OPT_BILINEAR, 1, 1, t});
+  check(tube.double_buffered && !single.double_buffered, "the buffering asked for is the one given");
+  check(coverage_difference(single, tube) < 0.01, "a single-buffered window shows the same tube");
+  picture nearest = draw(display, {"nearest-filter", OPT_DOUBLE_BUFFER, 1, 1, t});
+  check(coverage(nearest) > 0.10, "nearest filtering draws the tube");
+  picture axes = draw(display, {"axes", defaults | OPT_SHOW_AXES, 1, 1, t});
+  check(white_share(axes) > white_share(tube) + 0.0003, "the axes add white lines");
+
+  std::printf("%d failed checks\n", failures);
+  return failures ? 1 : 0;
+}
