@@ -21,6 +21,7 @@
 #include "render/multitex.h"
 #include "render/torvane.h"
 #include "settings/settings.h"
+#include "test_window.h"
 
 namespace {
 
@@ -117,17 +118,6 @@ void save_ppm(const picture &p, const std::string &name) {
   std::fclose(file);
 }
 
-Window open_window(Display *display) {
-  Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, width, height, 0,
-                                      0, 0);
-  XSelectInput(display, window, StructureNotifyMask);
-  XMapWindow(display, window);
-  XEvent event;
-  do XNextEvent(display, &event);
-  while (event.type != MapNotify);
-  return window;
-}
-
 // What the window shows, as the X server has it.
 void read_window(Display *display, Window window, picture &p) {
   XSync(display, False);
@@ -191,7 +181,7 @@ picture draw(Display *display, const scene &s, bool far_side = false) {
   func_id = s.curve;
   bump_speed = 60;
 
-  Window window = open_window(display);
+  Window window = open_test_window(display, width, height);
   HWND hwnd = reinterpret_cast<HWND>(static_cast<uintptr_t>(window));
   picture p;
   if (!ss_initialize(hwnd)) {

@@ -52,8 +52,11 @@ std::vector<GLXFBConfig> all_configs(Display *display) {
   return list;
 }
 
-// GLX's best match for the request, or null. The double-buffer flag is a
-// wish: when no config has the buffering asked for, any will do.
+// GLX's best match for the request, or null. GLX ranks deeper depth buffers
+// first; like a Win32 driver, this takes the depth size asked for when there
+// is one (the reflection pass is pulled forward by a few depth units, which
+// a 32-bit float depth buffer swallows). The double-buffer flag is a wish:
+// when no config has the buffering asked for, any will do.
 GLXFBConfig best_config(Display *display, const PIXELFORMATDESCRIPTOR &pfd) {
   int channel = std::min(8, pfd.cColorBits / 3);
   int wanted[] = {
