@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "geometry/curves.h"
+#include "platform/posix/gl_surface.h"
 #include "platform/posix/x11_display.h"
 #include "platform/win32.h"
 #include "render/multitex.h"
@@ -202,6 +203,48 @@ picture draw(Display *display, const scene &s, bool far_side = false) {
   return p;
 }
 
+// The GL surface under a window: formats are set once, the GL child window
+// takes no input from the saver window and follows its size.
+void check_gl_surface(Display *display) {
+  Window window = open_test_window(display, 200, 100);
+  HWND hwnd = reinterpret_cast<HWND>(static_cast<uintptr_t>(window));
+  HDC dc = GetDC(hwnd);
+  PIXELFORMATDESCRIPTOR pfd = {};
+  pfd.nSize = sizeof pfd;
+  pfd.nVersion = 1;
+  pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+  pfd.cColorBits = static_cast<BYTE>(GetDeviceCaps(dc, BITSPIXEL));
+  pfd.cDepthBits = 24;
+  int format = ChoosePixelFormat(dc, &pfd);
+  check(format >= 1, "ChoosePixelFormat gives a 1-based format index");
+  pfd.dwFlags &= ~PFD_DOUBLEBUFFER;
+  int single = ChoosePixelFormat(dc, &pfd);
+  check(single >= 1 && single != format, "a single-buffered request gets another format");
+  check(SetPixelFormat(dc, format, &pfd), "SetPixelFormat succeeds on a new window");
+  check(SetPixelFormat(dc, format, &pfd), "setting the same format again succeeds");
+  check(!SetPixelFormat(dc, single, &pfd), "setting a different format fails");
+
+  Window root, parent, *children = nullptr;
+  unsigned int count = 0;
+  XQueryTree(display, window, &root, &parent, &children, &count);
+  check(count == 1, "the format brings one GL child window");
+  if (count == 1) {
+    XWindowAttributes child;
+    XGetWindowAttributes(display, children[0], &child);
+    check(child.width == 200 && child.height == 100, "the GL child fills the window");
+    check(child.your_event_mask == 0 && child.do_not_propagate_mask == 0,
+          "the GL child selects no input, so events reach the saver window");
+    XResizeWindow(display, window, 300, 150);
+    gl_surface_follow(window, 300, 150);
+    XSync(display, False);
+    XGetWindowAttributes(display, children[0], &child);
+    check(child.width == 300 && child.height == 150, "the GL child follows the window's size");
+  }
+  if (children) XFree(children);
+  ReleaseDC(hwnd, dc);
+  XDestroyWindow(display, window);
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -214,6 +257,8 @@ int main(int argc, char **argv) {
   if (!display) return 2;
   // No stored settings: load_config keeps the values set here.
   setenv("TORVANE_REGISTRY", (output_folder + "/no-such-registry.reg").c_str(), 1);
+
+  check_gl_surface(display);
 
   const int defaults = OPT_DOUBLE_BUFFER | OPT_BILINEAR;
   const double t = 2.0;  // 100 degrees of tumble
