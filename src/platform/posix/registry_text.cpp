@@ -63,31 +63,9 @@ bool parse_quoted(const std::string &s, size_t *pos, std::string *out) {
   return false;
 }
 
-// Comma-separated hex bytes ("" is no bytes).
-bool parse_hex_bytes(const std::string &s, std::vector<BYTE> *out) {
-  out->clear();
-  size_t i = 0;
-  while (i < s.size()) {
-    while (i < s.size() && is_blank(s[i])) ++i;
-    int value = 0, digits = 0;
-    while (i < s.size() && hex_digit(s[i]) >= 0 && digits < 2) {
-      value = value * 16 + hex_digit(s[i++]);
-      ++digits;
-    }
-    if (digits == 0) return false;
-    out->push_back(BYTE(value));
-    while (i < s.size() && is_blank(s[i])) ++i;
-    if (i == s.size()) return true;
-    if (s[i] != ',') return false;
-    if (++i == s.size()) return false;
-  }
-  return true;
-}
-
-// At most max_digits hex digits forming all of s[pos..].
-bool parse_hex_number(const std::string &s, size_t pos, size_t end, size_t max_digits,
-                      DWORD *out) {
-  if (end <= pos || end - pos > max_digits || end > s.size()) return false;
+// The hex digits s[pos..end), at most eight.
+bool parse_hex_number(const std::string &s, size_t pos, size_t end, DWORD *out) {
+  if (end <= pos || end - pos > 8 || end > s.size()) return false;
   DWORD value = 0;
   for (size_t i = pos; i < end; ++i) {
     int d = hex_digit(s[i]);
@@ -95,6 +73,24 @@ bool parse_hex_number(const std::string &s, size_t pos, size_t end, size_t max_d
     value = value * 16 + DWORD(d);
   }
   *out = value;
+  return true;
+}
+
+// Comma-separated two-digit hex bytes ("" is no bytes).
+bool parse_hex_bytes(const std::string &s, std::vector<BYTE> *out) {
+  out->clear();
+  size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && is_blank(s[i])) ++i;
+    DWORD value;
+    if (!parse_hex_number(s, i, i + 2, &value)) return false;
+    out->push_back(BYTE(value));
+    i += 2;
+    while (i < s.size() && is_blank(s[i])) ++i;
+    if (i == s.size()) return true;
+    if (s[i] != ',') return false;
+    if (++i == s.size()) return false;
+  }
   return true;
 }
 
@@ -110,8 +106,9 @@ bool parse_data(const std::vector<std::string> &lines, size_t *line, size_t pos,
     return true;
   }
   if (starts_with_folded(s, pos, "dword:")) {
+    // Always eight digits, so a line cut short is refused, not misread.
     DWORD number;
-    if (!parse_hex_number(s, pos + 6, s.size(), 8, &number)) return false;
+    if (s.size() != pos + 14 || !parse_hex_number(s, pos + 6, s.size(), &number)) return false;
     v->type = REG_DWORD;
     v->data = {BYTE(number), BYTE(number >> 8), BYTE(number >> 16), BYTE(number >> 24)};
     return true;
@@ -121,7 +118,7 @@ bool parse_data(const std::vector<std::string> &lines, size_t *line, size_t pos,
     pos += 4;
   } else if (starts_with_folded(s, pos, "hex(")) {
     size_t close = s.find("):", pos + 4);
-    if (close == std::string::npos || !parse_hex_number(s, pos + 4, close, 8, &v->type))
+    if (close == std::string::npos || !parse_hex_number(s, pos + 4, close, &v->type))
       return false;
     pos = close + 2;
   } else {

@@ -1,7 +1,7 @@
 // The registry calls the settings use, written against the Win32 functions
 // alone: the same checks run on Linux against the file store and under Wine
 // against the real registry.
-#include "platform/win32.h"
+#include "registry_helpers.h"
 #include "store_fixture.h"
 
 #include <cstring>
@@ -11,35 +11,8 @@ namespace {
 
 const char scratch[] = "Software\\TorvaneTest\\Api";
 
-HKEY create_key(const char *path, DWORD *disposition = nullptr) {
-  HKEY key = nullptr;
-  DWORD ignored;
-  char no_class[] = "";
-  EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, no_class, REG_OPTION_NON_VOLATILE,
-                            KEY_ALL_ACCESS, NULL, &key, disposition ? disposition : &ignored),
-            ERROR_SUCCESS);
-  return key;
-}
-
 LSTATUS open_key(const char *path, REGSAM access, HKEY *key) {
   return RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, access, key);
-}
-
-void set_bytes(HKEY key, const char *name, DWORD type, const std::vector<BYTE> &data) {
-  EXPECT_EQ(RegSetValueExA(key, name, 0, type, data.data(), DWORD(data.size())), ERROR_SUCCESS);
-}
-
-// The value's type and bytes, read with a buffer of exactly the right size.
-std::vector<BYTE> query_bytes(HKEY key, const char *name, DWORD *type) {
-  DWORD size = 0;
-  EXPECT_EQ(RegQueryValueExA(key, name, NULL, type, NULL, &size), ERROR_SUCCESS);
-  std::vector<BYTE> data(size + 1, 0xEE);
-  DWORD got = size;
-  EXPECT_EQ(RegQueryValueExA(key, name, NULL, type, data.data(), &got), ERROR_SUCCESS);
-  EXPECT_EQ(got, size);
-  EXPECT_EQ(data[size], 0xEE) << "wrote past the value's size";
-  data.resize(size);
-  return data;
 }
 
 using RegistryApi = StoreTest;

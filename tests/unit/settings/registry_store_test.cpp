@@ -1,17 +1,16 @@
 // The Linux registry store as a file: the exact text it writes, the text it
 // reads, what it keeps, and how it behaves with a bad or read-only file and
 // with two writers at once.
+#include "default_settings.h"
 #include "platform/posix/registry_file.h"
-#include "settings/settings.h"
+#include "registry_helpers.h"
 #include "store_fixture.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -41,30 +40,6 @@ std::vector<std::string> folder_entries() {
   return names;
 }
 
-void reset_settings() {
-  animation_speed = 100;
-  user_options = 3;
-  curve_segments = 170;
-  shape_points = 10;
-  skin_id = 1;
-  func_id = 1;
-  bump_speed = 60;
-}
-
-HKEY create_key(const char *path) {
-  HKEY key = nullptr;
-  DWORD disposition;
-  char no_class[] = "";
-  EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, no_class, REG_OPTION_NON_VOLATILE,
-                            KEY_ALL_ACCESS, NULL, &key, &disposition),
-            ERROR_SUCCESS);
-  return key;
-}
-
-void set_bytes(HKEY key, const char *name, DWORD type, const std::vector<BYTE> &data) {
-  EXPECT_EQ(RegSetValueExA(key, name, 0, type, data.data(), DWORD(data.size())), ERROR_SUCCESS);
-}
-
 std::string hex_run(int count, const char *byte) {
   std::string out;
   for (int i = 0; i < count; ++i) out += std::string(i ? "," : "") + byte;
@@ -75,7 +50,7 @@ class RegistryStore : public StoreTest {
  protected:
   void SetUp() override {
     StoreTest::SetUp();
-    reset_settings();
+    restore_default_settings();
   }
 };
 
@@ -127,8 +102,8 @@ TEST_F(RegistryStore, ReadsLfAndCrlfFilesWithWrappedHexAndAByteOrderMark) {
                                  "[HKEY_CURRENT_USER\\Software\\Fenwright Productions\\Torvane "
                                  "Screensaver]  " + e +
                                  "\"animation_speed\"=DWORD:000001F4" + e + "\"blob\"=hex:01,02,\\" +
-                                 e + "    03,04" + e + "\"skin_id\"=dword:3" + e);
-    reset_settings();
+                                 e + "    03,04" + e + "\"skin_id\"=dword:00000003" + e);
+    restore_default_settings();
     load_config();
     EXPECT_EQ(animation_speed, 500) << "line end " << e.size();
     EXPECT_EQ(skin_id, 3);
@@ -197,6 +172,22 @@ TEST_F(RegistryStore, AnUnparsableFileCountsAsNoKeyAndIsKeptBesideWhenReplaced) 
   save_config();
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(read_file(store_file() + ".bad"), bad);
+}
+
+TEST_F(RegistryStore, AFileCutShortGivesEachSettingItsSavedValueOrItsDefault) {
+  animation_speed = 4000;
+  shape_points = 33;
+  bump_speed = 111;
+  save_config();
+  const std::string text = read_file(store_file());
+  for (size_t length = 0; length < text.size(); ++length) {
+    write_file(store_file(), text.substr(0, length));
+    restore_default_settings();
+    load_config();
+    EXPECT_TRUE(animation_speed == 100 || animation_speed == 4000) << length;
+    EXPECT_TRUE(shape_points == 10 || shape_points == 33) << length;
+    EXPECT_TRUE(bump_speed == 60 || bump_speed == 111) << length;
+  }
 }
 
 TEST_F(RegistryStore, AReadOnlyFileIsReadableButNeverWritten) {

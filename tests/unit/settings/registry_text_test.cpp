@@ -45,8 +45,8 @@ TEST(RegistryText, TheSampleParsesAndFormatsBackUnchanged) {
 
 TEST(RegistryText, RepeatedKeysAndValuesMergeAsAnImportWould) {
   reg_tree tree;
-  ASSERT_TRUE(reg_parse("REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"v\"=dword:1\n"
-                        "[hkey_current_user\\a]\n\"V\"=dword:2\n\"w\"=hex:\n",
+  ASSERT_TRUE(reg_parse("REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"v\"=dword:00000001\n"
+                        "[hkey_current_user\\a]\n\"V\"=dword:00000002\n\"w\"=hex:\n",
                         &tree));
   ASSERT_EQ(tree.keys.size(), 1u);
   ASSERT_EQ(tree.keys[0].values.size(), 2u);
@@ -67,6 +67,7 @@ TEST(RegistryText, MalformedFilesAreRefused) {
   const char *const head = "REGEDIT4\r\n[HKEY_CURRENT_USER\\K]\r\n";
   const char *const bad_lines[] = {
       "\"v\"=dword:zz",          "\"v\"=dword:123456789", "\"v\"=dword:",
+      "\"v\"=dword:0000001",     "\"v\"=hex:1,02",         "\"v\"=hex:01,0",
       "\"v\"=hex:1,2,",          "\"v\"=hex:123",         "\"v\"=hex:01,,02",
       "\"v\"=hex(:01",           "\"v\"=hex(x):01",       "\"v\"=hex:01,\\",
       "\"v\"=\"open",            "\"v\"=\"a\" trailing",  "\"v\"=\"bad \\n escape\"",

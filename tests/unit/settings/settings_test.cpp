@@ -1,12 +1,8 @@
 // Loading and saving the settings against the real store (file store on
 // Linux, the registry under Wine).
-#include "settings/settings.h"
-
-#include "geometry/curves.h"
+#include "default_settings.h"
+#include "registry_helpers.h"
 #include "store_fixture.h"
-
-#include <cstring>
-#include <vector>
 
 namespace {
 
@@ -14,39 +10,17 @@ const char *const value_names[8] = {"animation_speed", "flags",    "curve_segmen
                                     "shape_points",    "skin_id",  "func_id",
                                     "bump_speed",      "user_options"};
 
-// Each test starts as a new process does.
 class Settings : public StoreTest {
  protected:
   void SetUp() override {
     StoreTest::SetUp();
-    reset_settings();
-  }
-
-  static void reset_settings() {
-    animation_speed = 100;
-    user_options = OPT_DOUBLE_BUFFER | OPT_BILINEAR;
-    curve_segments = 170;
-    shape_points = 10;
-    skin_id = 1;
-    func_id = 1;
-    bump_speed = 60;
-    curve_func = func1;
-  }
-
-  HKEY create_key(const char *path) {
-    HKEY key = nullptr;
-    DWORD disposition;
-    char no_class[] = "";
-    EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, no_class, REG_OPTION_NON_VOLATILE,
-                              KEY_ALL_ACCESS, NULL, &key, &disposition),
-              ERROR_SUCCESS);
-    return key;
+    restore_default_settings();
   }
 
   void store(const char *name, DWORD type, const std::vector<BYTE> &data,
              const char *path = config_key_name) {
     HKEY key = create_key(path);
-    EXPECT_EQ(RegSetValueExA(key, name, 0, type, data.data(), DWORD(data.size())), ERROR_SUCCESS);
+    set_bytes(key, name, type, data);
     RegCloseKey(key);
   }
 
@@ -59,13 +33,11 @@ class Settings : public StoreTest {
                            const char *path = config_key_name) {
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
-    BYTE buf[64];
-    DWORD size = sizeof buf, type = 0;
-    LSTATUS status = RegQueryValueExA(key, name, NULL, &type, buf, &size);
+    DWORD type = 0;
+    std::vector<BYTE> data = query_bytes(key, name, &type);
     RegCloseKey(key);
-    if (status != ERROR_SUCCESS) return {};
     EXPECT_EQ(type, expected_type) << name;
-    return std::vector<BYTE>(buf, buf + size);
+    return data;
   }
 };
 
@@ -224,7 +196,7 @@ TEST_F(Settings, SavedSettingsLoadBack) {
   func_id = 3;
   bump_speed = 200;
   save_config();
-  reset_settings();
+  restore_default_settings();
   load_config();
   EXPECT_EQ(animation_speed, 4321);
   EXPECT_EQ(user_options, 0xC1);
