@@ -1,6 +1,8 @@
 // The Win32 registry calls over the file store, for HKEY_CURRENT_USER only.
 // Every call reads the file afresh and every write goes through a locked
 // read-modify-write, so processes sharing the store see each other's values.
+#include "platform/win32.h"
+
 #include "platform/posix/registry_file.h"
 
 #include <cstring>
