@@ -1,14 +1,24 @@
 // The Linux entry point: the arguments, joined with single blanks, are the
-// Windows-style command line the saver scans.
-#include <string>
+// Windows-style command line the saver scans; XScreenSaver's forms become
+// the preview switch on the window it names.
+#include <cstdio>
+#include <cstdlib>
 
 #include "host/ssaver.h"
+#include "platform/posix/front_end.h"
+#include "platform/posix/termination.h"
+#include "platform/posix/x11_display.h"
 
 int main(int argc, char **argv) {
-  std::string line;
-  for (int i = 1; i < argc; i++) {
-    if (i > 1) line += ' ';
-    line += argv[i];
+  front_end_choice choice = read_arguments(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
+  if (choice.usage) {
+    std::fputs(usage_text, stdout);
+    return 0;
   }
-  return WinMain(nullptr, nullptr, &line[0], SW_SHOWDEFAULT);
+  if (choice.on_root_window) {
+    Display *display = x11_display();
+    choice.command_line = preview_command_line(display ? DefaultRootWindow(display) : 0);
+  }
+  close_on_termination_signals();
+  return WinMain(nullptr, nullptr, &choice.command_line[0], SW_SHOWDEFAULT);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/posix/termination.h"
 #include "platform/posix/windows_internal.h"
 #include "platform/posix/x11_display.h"
 
@@ -95,6 +96,7 @@ void destroy_x11_window(Window id, bool already_gone) {
       windows.erase(it);
       break;
     }
+  note_saver_windows(!windows.empty());
   Display *display = x11_display();
   if (!already_gone) XDestroyWindow(display, id);
   XFlush(display);
@@ -126,7 +128,9 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
 
   XSetWindowAttributes attributes = {};
   attributes.background_pixmap = None;  // only the renderer paints
-  attributes.override_redirect = w.topmost;  // above everything, window manager or not
+  // Above everything, window manager or not; a child of the root window is a
+  // top-level window too, and no window manager's business either.
+  attributes.override_redirect = w.topmost || parent == DefaultRootWindow(display);
   attributes.event_mask = w.topmost ? full_screen_events : child_events;
   w.id = XCreateWindow(display, parent, X, Y, width, height, 0, CopyFromParent, InputOutput,
                        CopyFromParent, CWBackPixmap | CWOverrideRedirect | CWEventMask,
@@ -138,6 +142,7 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   else
     accept_close_requests(display, w.id);
   windows.push_back(w);
+  note_saver_windows(true);
 
   HWND hwnd = to_hwnd(w.id);
   apply_cursor_state(w.id);

@@ -3,6 +3,7 @@
 #include <deque>
 
 #include "platform/posix/gl_surface.h"
+#include "platform/posix/termination.h"
 #include "platform/posix/windows_internal.h"
 #include "platform/posix/x11_display.h"
 
@@ -68,6 +69,13 @@ void drain_x_events() {
   if (XID bad = x11_take_bad_window()) handle_destroy(bad);
 }
 
+// A termination signal closes every window, as input closes the saver's.
+void close_on_termination() {
+  if (!termination_requested()) return;
+  for (const x11_window &w : x11_windows()) queue_message(to_hwnd(w.id), WM_CLOSE, 0, 0);
+  if (x11_windows().empty()) PostQuitMessage(0);
+}
+
 bool matches(const MSG &msg, HWND hWnd, UINT first, UINT last) {
   if (hWnd && msg.hwnd != hWnd) return false;
   return (first == 0 && last == 0) || (msg.message >= first && msg.message <= last);
@@ -86,6 +94,7 @@ Atom wm_delete_window_atom() {
 
 BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
                          UINT wRemoveMsg) {
+  close_on_termination();
   drain_x_events();
   for (auto it = queue.begin(); it != queue.end(); ++it) {
     if (!matches(*it, hWnd, wMsgFilterMin, wMsgFilterMax)) continue;
