@@ -91,7 +91,7 @@ void on_close_box(GtkButton *, gpointer window) { gtk_window_close(GTK_WINDOW(wi
 // has help, so it does nothing) and the close box, which asks the window to
 // close like a window manager's close button does. A long title is cut short
 // rather than widening the dialog.
-GtkWidget *make_caption(GtkWidget *window, const char *caption) {
+GtkWidget *make_caption(GtkWidget *window, const char *caption, bool context_help) {
   GtkWidget *bar = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 2);
   gtk_style_context_add_class(gtk_widget_get_style_context(bar), "caption");
   GtkWidget *title = gtk_label_new(caption);
@@ -101,14 +101,16 @@ GtkWidget *make_caption(GtkWidget *window, const char *caption) {
   gtk_widget_set_hexpand(title, TRUE);
   gtk_style_context_add_class(gtk_widget_get_style_context(title), "title");
   gtk_box_pack_start(GTK_BOX(bar), title, TRUE, TRUE, 0);
-  GtkWidget *help = gtk_button_new_with_label("?");
+  GtkWidget *help = context_help ? gtk_button_new_with_label("?") : nullptr;
   GtkWidget *close = gtk_button_new_from_icon_name("window-close-symbolic", GTK_ICON_SIZE_MENU);
   for (GtkWidget *button : {help, close}) {
+    if (!button) continue;
     gtk_widget_set_can_focus(button, FALSE);
     gtk_widget_set_valign(button, GTK_ALIGN_CENTER);
     gtk_box_pack_start(GTK_BOX(bar), button, FALSE, FALSE, 0);
   }
   g_signal_connect(close, "clicked", G_CALLBACK(on_close_box), window);
+  gtk_widget_show_all(bar);
   return bar;
 }
 
@@ -126,14 +128,18 @@ void client_origin(OpenDialog *owner, int *x, int *y) {
 
 }  // namespace
 
-void build_dialog_window(OpenDialog &dialog, OpenDialog *owner) {
+void dress_as_dialog(GtkWidget *window, const char *caption, bool context_help) {
   install_css();
+  gtk_style_context_add_class(gtk_widget_get_style_context(window), "win32-dialog");
+  gtk_window_set_title(GTK_WINDOW(window), caption);
+  gtk_window_set_titlebar(GTK_WINDOW(window), make_caption(window, caption, context_help));
+}
+
+void build_dialog_window(OpenDialog &dialog, OpenDialog *owner) {
   const DialogTemplate &tmpl = *dialog.tmpl;
   GtkWidget *window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   dialog.window = window;
-  gtk_style_context_add_class(gtk_widget_get_style_context(window), "win32-dialog");
-  gtk_window_set_title(GTK_WINDOW(window), tmpl.caption);
-  gtk_window_set_titlebar(GTK_WINDOW(window), make_caption(window, tmpl.caption));
+  dress_as_dialog(window, tmpl.caption, tmpl.style & DS_CONTEXTHELP);
   gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
   gtk_window_set_modal(GTK_WINDOW(window), TRUE);
   if (owner) gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(owner->window));

@@ -34,5 +34,10 @@ struct OpenDialog {
 // with an owner, relative to the owner's client area. Nothing is shown yet.
 void build_dialog_window(OpenDialog &dialog, OpenDialog *owner);
 
+// Dresses a new top-level window as one of the program's dialogs: their
+// look, the title, and a caption bar with a close box (and the question mark
+// of context help) that shows even without a window manager.
+void dress_as_dialog(GtkWidget *window, const char *caption, bool context_help);
+
 // Frees what build_dialog_window made.
 void destroy_dialog_window(OpenDialog &dialog);

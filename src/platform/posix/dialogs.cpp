@@ -182,8 +182,8 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE, LPCSTR lpTemplateName, HWND hWndParent
   if (lpDialogFunc((HWND)&dialog, WM_INITDIALOG, (WPARAM)focus, dwInitParam) && focus)
     gtk_widget_grab_focus(focus->widget);
   if (!dialog.ended) {
+    focus_when_shown(dialog.window);
     gtk_widget_show_all(dialog.window);
-    gtk_window_present(GTK_WINDOW(dialog.window));
     dialog.loop = g_main_loop_new(nullptr, FALSE);
     g_main_loop_run(dialog.loop);
     g_main_loop_unref(dialog.loop);

@@ -1,10 +1,10 @@
-// MessageBoxA as a GTK message dialog with an OK button; without a display
-// the message goes to stderr.
+// MessageBoxA as a GTK message dialog with an OK button, dressed like the
+// program's dialogs; without a display the message goes to stderr. Closing it
+// answers IDOK, as the close box of an OK-only box does on Windows.
 #include "platform/win32.h"
 
+#include "platform/posix/dialog_window.h"
 #include "platform/posix/gtk_session.h"
-
-#include <gtk/gtk.h>
 
 #include <cstdio>
 
@@ -17,8 +17,9 @@ int WINAPI MessageBoxA(HWND, LPCSTR lpText, LPCSTR lpCaption, UINT) {
   }
   GtkWidget *box = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, GTK_MESSAGE_OTHER,
                                           GTK_BUTTONS_OK, "%s", text);
-  gtk_window_set_title(GTK_WINDOW(box), caption);
+  dress_as_dialog(box, caption, false);
   gtk_window_set_keep_above(GTK_WINDOW(box), TRUE);
+  focus_when_shown(box);
   gtk_dialog_run(GTK_DIALOG(box));
   gtk_widget_destroy(box);
   while (gtk_events_pending()) gtk_main_iteration();

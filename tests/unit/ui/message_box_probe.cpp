@@ -1,0 +1,8 @@
+// Shows one message box (text and caption from the command line) for the
+// end-to-end test of MessageBoxA; ends with 0 when it answered IDOK.
+#include "platform/win32.h"
+
+int main(int argc, char **argv) {
+  if (argc != 3) return 2;
+  return MessageBoxA(nullptr, argv[1], argv[2], MB_OK) == IDOK ? 0 : 1;
+}
