@@ -2,6 +2,7 @@
 // alone: the same checks run on Linux against the file store and under Wine
 // against the real registry.
 #include "registry_helpers.h"
+#include "sample_key.h"
 #include "store_fixture.h"
 
 #include <cstring>
@@ -56,31 +57,16 @@ TEST_F(RegistryApi, DwordValuesKeepTheirTypeAndTwosComplementPattern) {
   RegCloseKey(key);
 }
 
-TEST_F(RegistryApi, OtherTypesAndSizesComeBackByteForByte) {
-  HKEY key = create_key(scratch);
-  struct case_ {
-    const char *name;
-    DWORD type;
-    std::vector<BYTE> data;
-  } cases[] = {
-      {"empty", REG_BINARY, {}},
-      {"short", REG_BINARY, {0x00, 0x0D, 0x0A}},
-      {"long", REG_BINARY, std::vector<BYTE>(300, 0x5A)},
-      {"qword", REG_QWORD, {1, 2, 3, 4, 5, 6, 7, 8}},
-      {"short_dword", REG_DWORD, {0x34, 0x12}},
-      {"text", REG_SZ, {'a', '"', '\\', 'b', 0}},
-      {"multi", REG_MULTI_SZ, {'x', 0, 'y', 0, 0}},
-      {"none", REG_NONE, {9, 8, 7}},
-      {"odd_type", 0x1234, {1}},
-  };
-  for (const case_ &c : cases) set_bytes(key, c.name, c.type, c.data);
+TEST_F(RegistryApi, EveryTypeAndSizeComesBackByteForByte) {
+  HKEY key = create_key(sample_key_path);
+  for (const sample_value &v : sample_values()) set_bytes(key, v.name, v.type, v.data);
   RegCloseKey(key);
 
-  ASSERT_EQ(open_key(scratch, KEY_READ, &key), ERROR_SUCCESS);
-  for (const case_ &c : cases) {
+  ASSERT_EQ(open_key(sample_key_path, KEY_READ, &key), ERROR_SUCCESS);
+  for (const sample_value &v : sample_values()) {
     DWORD type = 0;
-    EXPECT_EQ(query_bytes(key, c.name, &type), c.data) << c.name;
-    EXPECT_EQ(type, c.type) << c.name;
+    EXPECT_EQ(query_bytes(key, v.name, &type), v.data) << v.name;
+    EXPECT_EQ(type, v.type) << v.name;
   }
   RegCloseKey(key);
 }

@@ -13,8 +13,14 @@ HKEY create_key(const char *path, DWORD *disposition) {
   return key;
 }
 
+// Windows counts a text's terminating zero when the caller left it out but it
+// follows the given bytes in memory; a non-zero byte there keeps the data as
+// given.
 void set_bytes(HKEY key, const char *name, DWORD type, const std::vector<BYTE> &data) {
-  EXPECT_EQ(RegSetValueExA(key, name, 0, type, data.data(), DWORD(data.size())), ERROR_SUCCESS);
+  std::vector<BYTE> padded = data;
+  padded.push_back(0xEE);
+  EXPECT_EQ(RegSetValueExA(key, name, 0, type, padded.data(), DWORD(data.size())), ERROR_SUCCESS)
+      << name;
 }
 
 std::vector<BYTE> query_bytes(HKEY key, const char *name, DWORD *type) {

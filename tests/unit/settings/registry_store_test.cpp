@@ -4,6 +4,7 @@
 #include "default_settings.h"
 #include "platform/posix/registry_file.h"
 #include "registry_helpers.h"
+#include "sample_key.h"
 #include "store_fixture.h"
 
 #include <algorithm>
@@ -40,12 +41,6 @@ std::vector<std::string> folder_entries() {
   return names;
 }
 
-std::string hex_run(int count, const char *byte) {
-  std::string out;
-  for (int i = 0; i < count; ++i) out += std::string(i ? "," : "") + byte;
-  return out;
-}
-
 class RegistryStore : public StoreTest {
  protected:
   void SetUp() override {
@@ -68,31 +63,11 @@ TEST_F(RegistryStore, SavedSettingsAreRegedit4TextWithCrlfLineEnds) {
                                          "\r\n");
 }
 
-TEST_F(RegistryStore, OtherTypesAreWrittenAsTheRegistryEditorWritesThem) {
-  HKEY key = create_key("Software\\TorvaneTest\\Text");
-  set_bytes(key, "say \"hi\"", REG_SZ, {'C', ':', '\\', 'd', 'i', 'r', ' ', '"', 'x', '"', 0});
-  set_bytes(key, NULL, REG_DWORD, {0xEF, 0xBE, 0xAD, 0xDE});
-  set_bytes(key, "short", REG_DWORD, {0x34, 0x12});
-  set_bytes(key, "qword", REG_QWORD, {1, 2, 3, 4, 5, 6, 7, 0xAB});
-  set_bytes(key, "unterminated", REG_SZ, {'a', 'b'});
-  set_bytes(key, "two lines", REG_SZ, {'a', '\n', 'b', 0});
-  set_bytes(key, "expand", REG_EXPAND_SZ, {'%', 'X', '%', 0});
-  set_bytes(key, "empty", REG_BINARY, {});
-  set_bytes(key, "blob", REG_BINARY, std::vector<BYTE>(50, 0x7F));
+TEST_F(RegistryStore, EveryTypeIsWrittenAsTheRegistryEditorWritesIt) {
+  HKEY key = create_key(sample_key_path);
+  for (const sample_value &v : sample_values()) set_bytes(key, v.name, v.type, v.data);
   RegCloseKey(key);
-  EXPECT_EQ(read_file(store_file()),
-            "REGEDIT4\r\n\r\n"
-            "[HKEY_CURRENT_USER\\Software\\TorvaneTest\\Text]\r\n"
-            "\"say \\\"hi\\\"\"=\"C:\\\\dir \\\"x\\\"\"\r\n"
-            "@=dword:deadbeef\r\n"
-            "\"short\"=hex(4):34,12\r\n"
-            "\"qword\"=hex(b):01,02,03,04,05,06,07,ab\r\n"
-            "\"unterminated\"=hex(1):61,62\r\n"
-            "\"two lines\"=hex(1):61,0a,62,00\r\n"
-            "\"expand\"=hex(2):25,58,25,00\r\n"
-            "\"empty\"=hex:\r\n"
-            "\"blob\"=hex:" + hex_run(22, "7f") + ",\\\r\n  " + hex_run(25, "7f") + ",\\\r\n  " +
-                hex_run(3, "7f") + "\r\n\r\n");
+  EXPECT_EQ(read_file(store_file()), sample_key_text());
 }
 
 TEST_F(RegistryStore, ReadsLfAndCrlfFilesWithWrappedHexAndAByteOrderMark) {
