@@ -5,7 +5,6 @@
 #include "sample_key.h"
 #include "store_fixture.h"
 
-#include <cstring>
 #include <vector>
 
 namespace {
