@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # OK writes all eight values from the controls and ends with status 0;
-# Cancel writes nothing, neither a new file nor a change to an old one.
+# Cancel writes nothing, neither a new file nor a change to an old one. OK
+# has the focus, so Enter is OK and Tab then Enter is Cancel.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/dialog_lib.sh"
@@ -48,3 +49,19 @@ wait_for_end 5
 expect_status 0
 [ ! -e "$TORVANE_REGISTRY" ] || fail "Cancel wrote a settings file"
 echo "Cancel: no settings file written"
+
+start_dialog /c
+xdotool key Tab Return
+wait_for_end 5
+expect_status 0
+[ ! -e "$TORVANE_REGISTRY" ] || fail "Tab and Enter (Cancel) wrote a settings file"
+echo "keys: Tab and Enter press Cancel"
+
+start_dialog /c
+xdotool key Return
+wait_for_end 5
+expect_status 0
+expect_quiet
+expect_stored user_options 3
+expect_stored shape_points 10
+echo "keys: Enter presses OK, which saves the defaults"

@@ -84,10 +84,15 @@ void move_focus(OpenDialog &dialog, int step) {
   }
 }
 
+// An owner is disabled while the dialog it owns runs, as on Windows: only
+// the innermost dialog takes keys and close requests.
+bool is_innermost(OpenDialog &dialog) { return open_dialogs.back() == &dialog; }
+
 // The dialog keys: Escape is IDCANCEL; Enter is the focused push button, or
 // else IDOK.
 gboolean on_key_press(GtkWidget *, GdkEventKey *event, gpointer data) {
   OpenDialog &dialog = *(OpenDialog *)data;
+  if (!is_innermost(dialog)) return TRUE;
   switch (event->keyval) {
     case GDK_KEY_Escape:
       send_command(dialog, IDCANCEL, nullptr);
@@ -112,7 +117,8 @@ gboolean on_key_press(GtkWidget *, GdkEventKey *event, gpointer data) {
 
 // The close box is IDCANCEL; the dialog procedure decides whether to close.
 gboolean on_delete(GtkWidget *, GdkEvent *, gpointer data) {
-  send_command(*(OpenDialog *)data, IDCANCEL, nullptr);
+  OpenDialog &dialog = *(OpenDialog *)data;
+  if (is_innermost(dialog)) send_command(dialog, IDCANCEL, nullptr);
   return TRUE;
 }
 
