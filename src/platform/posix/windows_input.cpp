@@ -47,10 +47,12 @@ bool button_message(const XButtonEvent &button, bool press, MSG *msg) {
   }
 }
 
-// Focus moving into or out of the saver's own windows, not the passing
-// changes a keyboard grab makes or moves between its child windows.
+// Focus moving into or out of the saver's own windows. Not the passing
+// changes a keyboard grab makes, nor moves between its child windows; and
+// while the saver holds the keyboard (NotifyWhileGrabbed) a window manager
+// moving the focus elsewhere takes nothing from it: keys still come here.
 bool focus_message(const XFocusChangeEvent &focus, MSG *msg) {
-  if (focus.mode == NotifyGrab || focus.mode == NotifyUngrab) return false;
+  if (focus.mode != NotifyNormal) return false;
   if (focus.detail == NotifyInferior || focus.detail == NotifyPointer) return false;
   set(msg, WM_ACTIVATEAPP, focus.type == FocusIn ? 1 : 0, 0);
   return true;
