@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# torvane.scr under Wine: "/c" shows the configuration dialog over the stored
+# settings; OK stores all eight REG_DWORD values ("flags" equal to
+# "user_options", the double-buffer bit set and the axes bit dropped, the
+# polygon size held to its slider's range); Cancel (Escape) stores nothing.
+source "$TORVANE_E2E_LIB"
+source "$TORVANE_SOURCE_DIR/tests/e2e/wine_lib.sh"
+wine_begin
+
+# open_dialog SHOT: starts "/c", waits for the dialog and saves it as SHOT.
+open_dialog() {
+  start_wine_saver /c
+  CONFIG_WIN=$(wait_for_window "Configure...")
+  sleep 1
+  screenshot "$1" "$CONFIG_WIN"
+  expect_running
+}
+
+# press KEY: sends KEY to the dialog, which then ends the program.
+press() {
+  xdotool windowfocus --sync "$CONFIG_WIN"
+  xdotool key "$1"
+  wait_for_end 10
+  expect_status 0
+}
+
+# Cancel with nothing stored: still nothing stored. The defaults' dialog is
+# the one shown in the README.
+open_dialog "$TORVANE_OUT/dialog.png"
+press Escape
+expect_no_settings
+echo "Cancel: status 0, nothing stored"
+
+# OK over stored settings: what the dialog showed is what gets stored.
+set_setting animation_speed 250
+set_setting curve_segments 300
+set_setting shape_points 60
+set_setting skin_id 3
+set_setting func_id 2
+set_setting bump_speed 120
+set_setting user_options 0x27
+open_dialog "$TORVANE_OUT/dialog-stored.png"
+press Return
+expect_setting animation_speed 0xfa
+expect_setting curve_segments 0x12c
+expect_setting shape_points 0x32
+expect_setting skin_id 0x3
+expect_setting func_id 0x2
+expect_setting bump_speed 0x78
+expect_setting user_options 0x7
+expect_setting flags 0x7
+values=$("$WINE_RUN" reg query "$SETTINGS_KEY" | tr -d '\r' | grep -c REG_DWORD)
+[ "$values" -eq 8 ] || fail "$values REG_DWORD values stored, expected 8"
+echo "OK: the eight values stored, flags = user_options = 0x7"
+
+# Cancel over stored settings leaves them as they are.
+set_setting skin_id 4
+open_dialog "$TORVANE_OUT/dialog-cancel.png"
+press Escape
+expect_setting skin_id 0x4
+expect_setting shape_points 0x32
+echo "Cancel: the stored settings are untouched"
