@@ -7,7 +7,7 @@
 namespace {
 
 // GTK's nearest match for the 8-point "MS Sans Serif" of the templates.
-const char dialog_font[] = "Sans 8";
+const char dialog_font[] = "Sans 8";  // also in dialog_css
 
 // Compact, classic proportions, so that every control fits its rectangle.
 const char dialog_css[] =
@@ -119,6 +119,7 @@ GtkWidget *make_caption(GtkWidget *window, const char *caption, bool context_hel
 void client_origin(OpenDialog *owner, int *x, int *y) {
   *x = *y = 0;
   if (!owner) return;
+  gtk_widget_realize(owner->window);  // not yet done while the owner initialises
   int client_x, client_y;
   gtk_widget_translate_coordinates(owner->client, owner->window, 0, 0, &client_x, &client_y);
   gdk_window_get_origin(gtk_widget_get_window(owner->window), x, y);
