@@ -12,7 +12,7 @@ source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/wine_lib.sh"
 wine_begin
 
-parent_exe="$TORVANE_BUILD_DIR/tests/e2e/wine_parent/torvane_parent.exe"
+parent_exe="$TORVANE_BUILD_DIR/tests/e2e/wine_helpers/torvane_parent.exe"
 release="$TORVANE_OUT/release"
 rm -f "$release"
 windows_path() { echo "Z:${1//\//\\}"; }
