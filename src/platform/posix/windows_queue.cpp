@@ -25,7 +25,17 @@ void handle_destroy(Window gone) {
     }
 }
 
+// A preview fills its parent: XScreenSaver resizes its window when a
+// monitor changes. The child's own ConfigureNotify then brings WM_SIZE.
+void follow_parent(const XConfigureEvent &configure) {
+  for (const x11_window &w : x11_windows())
+    if (w.watched_parent == configure.window &&
+        (w.width != configure.width || w.height != configure.height))
+      XResizeWindow(x11_display(), w.id, configure.width, configure.height);
+}
+
 void handle_configure(const XConfigureEvent &configure) {
+  follow_parent(configure);
   x11_window *w = find_x11_window(configure.window);
   if (!w || (w->width == configure.width && w->height == configure.height)) return;
   w->width = configure.width;
