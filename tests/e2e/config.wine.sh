@@ -2,7 +2,8 @@
 # torvane.scr under Wine: "/c" shows the configuration dialog over the stored
 # settings; OK stores all eight REG_DWORD values ("flags" equal to
 # "user_options", the double-buffer bit set and the axes bit dropped, the
-# polygon size held to its slider's range); Cancel (Escape) stores nothing.
+# polygon size held to its slider's range); Cancel (Escape) stores nothing;
+# "About..." opens the About box.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/wine_lib.sh"
 wine_begin
@@ -25,8 +26,23 @@ press() {
 }
 
 # Cancel with nothing stored: still nothing stored. The defaults' dialog is
-# the one shown in the README.
+# the one shown in the README. On the way, "About..." (two tabs from OK)
+# opens the About box and its "Sure" button closes it again.
 open_dialog "$TORVANE_OUT/dialog.png"
+xdotool windowfocus --sync "$CONFIG_WIN"
+xdotool key Tab Tab space
+ABOUT_WIN=$(wait_for_window "About Torvane Screensaver...")
+sleep 0.5
+screenshot "$TORVANE_OUT/about.png" "$ABOUT_WIN"
+xdotool windowfocus --sync "$ABOUT_WIN"
+xdotool key Return
+for _ in $(seq 50); do
+  xdotool search --onlyvisible --name "^About Torvane" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+xdotool search --onlyvisible --name "^About Torvane" >/dev/null 2>&1 && fail "Sure left the About box open"
+expect_running
+echo "About: opened from the dialog, closed by Sure"
 press Escape
 expect_no_settings
 echo "Cancel: status 0, nothing stored"
