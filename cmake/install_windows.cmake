@@ -5,9 +5,11 @@ if(NOT WIN32)
   return()
 endif()
 
-# Cross builds default to a folder inside the build tree instead of
-# "C:/Program Files", which means nothing on the build machine.
-if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
+# Cross builds install into a folder inside the build tree unless told
+# otherwise: the defaults ("C:/Program Files/...", or /usr/local in a build
+# folder made before this rule) mean nothing for a Windows program here.
+if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT OR
+   (CMAKE_CROSSCOMPILING AND CMAKE_INSTALL_PREFIX STREQUAL "/usr/local"))
   set(CMAKE_INSTALL_PREFIX ${CMAKE_BINARY_DIR}/dist CACHE PATH "Install folder" FORCE)
 endif()
 
