@@ -4,8 +4,7 @@
 #include <cstring>
 
 #include "geometry/curves.h"
-#include "geometry/frame.h"
-#include "geometry/shape.h"
+#include "geometry/ring.h"
 #include "platform/win32.h"
 #include "render/colors.h"
 #include "render/torvane.h"
@@ -51,23 +50,6 @@ void set_up_scene() {
   glBindTexture(GL_TEXTURE_2D, 0);
 }
 
-// The bumped cross-section of ring t placed on the curve by the moving frame.
-void build_ring(int i, float t, double *mat, vector3 *prev_d1, vector3 *ring) {
-  float warp_scale = static_cast<float>(scale_func(now_time, t));
-  for (int j = 0; j < shape_points; j++) {
-    warped_def[j].x = warp_scale * shape_def[j].x;
-    warped_def[j].y = warp_scale * shape_def[j].y;
-    warped_def[j].z = warp_scale * shape_def[j].z;
-  }
-  if (i == 0)
-    make_first_mat(t, mat, prev_d1);
-  else
-    make_mat(t, mat, prev_d1);
-  transform_points(mat, warped_def, ring, shape_points);
-  // Normals of the unbumped cross-section: the bumps do not tilt them.
-  rotate_points(mat, shape_norm, ring + shape_points, shape_points);
-}
-
 // Only two rings are ever held; the first is kept aside to close the tube.
 void draw_tube() {
   vector3 *prev_buf = vector_buf;
@@ -79,7 +61,7 @@ void draw_tube() {
   float t = 0;
   for (int i = 0; i < segments; i++) {
     t = static_cast<float>(static_cast<double>(i) / segments);
-    build_ring(i, t, mat, &prev_d1, cur_buf);
+    place_ring(i, t, mat, &prev_d1, warped_def, cur_buf);
     if (i == 0)
       std::memcpy(first_shape, cur_buf, 2 * shape_points * sizeof(vector3));
     else

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "geometry/curves.h"
-#include "geometry/frame.h"
+#include "geometry/ring.h"
 #include "geometry/shape.h"
 #include "settings/settings.h"
 
@@ -50,18 +50,7 @@ double compute_frame_geometry() {
   double sum = 0.0;
   for (int i = 0; i < curve_segments; i++) {
     t = static_cast<float>(static_cast<double>(i) / curve_segments);
-    float warp_scale = static_cast<float>(scale_func(now_time, t));
-    for (int j = 0; j < n; j++) {
-      warped_def[j] = vector3{warp_scale * shape_def[j].x, warp_scale * shape_def[j].y,
-                              warp_scale * shape_def[j].z};
-    }
-    if (i == 0) {
-      make_first_mat(t, mat, &prev_d1);
-    } else {
-      make_mat(t, mat, &prev_d1);
-    }
-    transform_points(mat, warped_def.data(), cur_buf, n);
-    rotate_points(mat, shape_norm, cur_buf + n, n);
+    place_ring(i, t, mat, &prev_d1, warped_def.data(), cur_buf);
     if (i == 0) {
       std::copy(cur_buf, cur_buf + 2 * n, first_shape.begin());
     } else {

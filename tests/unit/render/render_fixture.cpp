@@ -9,17 +9,11 @@
 #include "render/multitex.h"
 #include "render/torvane.h"
 #include "settings/settings.h"
+#include "unit/settings/default_settings.h"
 
 void render_test::SetUp() {
   setenv("TORVANE_REGISTRY", "/nonexistent/torvane-render-test/registry.reg", 1);
-  animation_speed = 100;
-  user_options = OPT_DOUBLE_BUFFER | OPT_BILINEAR;
-  curve_segments = 170;
-  shape_points = 10;
-  skin_id = 1;
-  func_id = 1;
-  bump_speed = 60;
-  curve_func = func1;
+  restore_default_settings();
   now_time = 0;
 
   fake_gdi = {};

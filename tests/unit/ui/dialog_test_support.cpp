@@ -1,5 +1,6 @@
 #include "dialog_test_support.h"
 
+#include "../settings/default_settings.h"
 #include "../settings/store_fixture.h"
 #include "settings/settings.h"
 #include "ui/headless_dialogs.h"
@@ -11,13 +12,7 @@
 void DialogTest::SetUp() {
   use_empty_store();
   headless_reset();
-  animation_speed = 100;
-  user_options = OPT_DOUBLE_BUFFER | OPT_BILINEAR;
-  curve_segments = 170;
-  shape_points = 10;
-  skin_id = 1;
-  func_id = 1;
-  bump_speed = 60;
+  restore_default_settings();
 }
 
 void DialogTest::TearDown() {
