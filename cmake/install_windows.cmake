@@ -15,7 +15,7 @@ endif()
 
 install(TARGETS torvane RUNTIME DESTINATION .)
 
-# `cpack --config <build>/CPackConfig.cmake` zips the same folder for download.
+# `cpack --config <build>/CPackConfig.cmake` zips the program for download.
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME torvane)
 set(CPACK_PACKAGE_VENDOR "Fenwright Productions")
@@ -26,4 +26,6 @@ else()
 endif()
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_STRIP_FILES ON)
+# The zip lands in the build folder, wherever cpack is run from.
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 include(CPack)
