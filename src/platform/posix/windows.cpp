@@ -58,6 +58,12 @@ bool window_exists(Display *display, Window id) {
   return id && XGetWindowAttributes(display, id, &attributes);
 }
 
+// Any X window, the saver's or not (a preview's parent); false when there is
+// no display or no such window.
+bool query_attributes(Display *display, HWND hWnd, XWindowAttributes *attributes) {
+  return display && hWnd && XGetWindowAttributes(display, to_window(hWnd), attributes);
+}
+
 // A top-level window takes the window manager's close as WM_CLOSE.
 void accept_close_requests(Display *display, Window id) {
   Atom delete_window = wm_delete_window_atom();
@@ -171,8 +177,7 @@ BOOL WINAPI UpdateWindow(HWND hWnd) {
 BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
   Display *display = x11_display();
   XWindowAttributes attributes;
-  if (!display || !hWnd || !XGetWindowAttributes(display, to_window(hWnd), &attributes))
-    return FALSE;
+  if (!query_attributes(display, hWnd, &attributes)) return FALSE;
   int x, y;
   Window child;
   XTranslateCoordinates(display, to_window(hWnd), attributes.root, 0, 0, &x, &y, &child);
@@ -185,10 +190,8 @@ BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
 }
 
 BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
-  Display *display = x11_display();
   XWindowAttributes attributes;
-  if (!display || !hWnd || !XGetWindowAttributes(display, to_window(hWnd), &attributes))
-    return FALSE;
+  if (!query_attributes(x11_display(), hWnd, &attributes)) return FALSE;
   *lpRect = RECT{0, 0, attributes.width, attributes.height};
   return TRUE;
 }
