@@ -2,9 +2,9 @@
 // Plain #defines only, so that the resource compiler can read this file too.
 #pragma once
 
-#ifndef IDC_STATIC
-#define IDC_STATIC (-1)
-#endif
+// Static texts. A DIALOGEX control id is 32 bits wide, so -1 would be
+// stored as 0xFFFFFFFF; the texts carry the 16-bit 0xFFFF.
+#define IDC_TEXT 0xFFFF
 
 #define IDI_TORVANE 1
 

@@ -128,6 +128,17 @@ TEST(DialogTemplates, KnowTheKindOfEveryControl) {
   EXPECT_EQ(kinds[ITEM_TRACKBAR], 4);
 }
 
+TEST(DialogTemplates, GiveEveryStaticText65535) {
+  for (int d = 0; d < dialog_template_count; d++) {
+    for (int i = 0; i < dialog_templates[d].item_count; i++) {
+      const DialogItemTemplate &item = dialog_templates[d].items[i];
+      if (dialog_item_kind(item) == ITEM_TEXT) {
+        EXPECT_EQ(item.id, 65535) << item.text;
+      }
+    }
+  }
+}
+
 TEST(RcParser, ReadsStringsWithQuotesAndExpressions) {
   std::map<std::string, long> symbols = {{"A", 1}, {"B", 4}};
   std::vector<RcDialog> dialogs = read_dialogs(
@@ -139,7 +150,7 @@ TEST(RcParser, ReadsStringsWithQuotesAndExpressions) {
   EXPECT_EQ(dialogs[0].style, 0x15u);
   EXPECT_EQ(dialogs[0].caption, "say \"hi\"");
   ASSERT_EQ(dialogs[0].controls.size(), 1u);
-  EXPECT_EQ(dialogs[0].controls[0].id, 0xFFFF);
+  EXPECT_EQ(dialogs[0].controls[0].id, -1);  // a DIALOGEX control id is 32 bits
   EXPECT_EQ(dialogs[0].controls[0].cy, 8);
   EXPECT_THROW(read_dialogs("D DIALOGEX 1, 2, 3, 4\nSTYLE C\nBEGIN\nEND\n", symbols),
                std::runtime_error);

@@ -132,7 +132,7 @@ RcControl read_control(Reader &in) {
   RcControl control;
   control.text = in.string();
   in.expect(",");
-  control.id = in.number() & 0xFFFF;
+  control.id = (int)(uint32_t)in.expression();  // 32 bits in a DIALOGEX
   in.expect(",");
   control.cls = in.string();
   in.expect(",");

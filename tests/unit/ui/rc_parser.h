@@ -10,7 +10,7 @@
 
 struct RcControl {
   std::string text;
-  int id;  // as a 16-bit control id: -1 reads as 65535
+  int id;  // as a DIALOGEX stores it, 32 bits wide: -1 stays -1, not 65535
   std::string cls;
   uint32_t style;
   int x, y, cx, cy;
