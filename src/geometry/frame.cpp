@@ -69,8 +69,10 @@ void make_mat(double t0, double *oldmat, vector3 *prev_d1) {
       cosine = 1.0;
     }
     float angle = static_cast<float>(-std::acos(std::clamp(cosine, -1.0, 1.0)));
-    float s = static_cast<float>(std::sin(angle));
-    float c = static_cast<float>(std::cos(angle));
+    // The sine and cosine of the float angle are taken in double and only
+    // then stored as floats; sinf and cosf round differently.
+    float s = static_cast<float>(std::sin(static_cast<double>(angle)));
+    float c = static_cast<float>(std::cos(static_cast<double>(angle)));
     float t = 1.0f - c;
 
     double mat[16];

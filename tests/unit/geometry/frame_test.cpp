@@ -124,6 +124,30 @@ TEST_F(Frame, QuarterTurnInSinglePrecision) {
   expect_near({0, 1, 0}, turned, 1e-7);
 }
 
+// A straight line leaving the origin at the angle 0x1.ffffcep-1 (about
+// 0.99999851) from the x axis, in the x-y plane.
+const float tilt = 0x1.ffffcep-1f;
+void line_at_tilt(double time, double t, vector3 *v) {
+  *v = {t * std::cos(static_cast<double>(tilt)), t * std::sin(static_cast<double>(tilt)), 0};
+}
+
+TEST_F(Frame, SineAndCosineOfTheFloatAngleAreTakenInDouble) {
+  curve_func = line_at_tilt;
+  double mat[16];
+  identity(mat);
+  vector3 prev_d1{1, 0, 0};
+  make_mat(0.0, mat, &prev_d1);
+
+  // The angle is -tilt as a float; its sine and cosine come from the double
+  // functions, rounded to float afterwards. For this angle the float
+  // functions give another cosine with some libraries.
+  const double angle = -static_cast<double>(tilt);
+  const float s = static_cast<float>(std::sin(angle));
+  const float c = static_cast<float>(std::cos(angle));
+  expect_eq({c, -s, 0}, column(mat, 0));
+  expect_eq({s, c, 0}, column(mat, 1));
+}
+
 // A rotation block of float-exact entries, tilted about x; a turn by the
 // identity must give it back bit for bit.
 void tilted_frame(double *mat) {
