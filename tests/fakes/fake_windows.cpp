@@ -64,6 +64,8 @@ void fake_windows_reset() {
   quit_code = 0;
 }
 
+const WNDCLASSA &fake_registered_class() { return registered_class; }
+
 std::vector<MSG> fake_queued_messages() {
   std::vector<MSG> messages(queue.begin(), queue.end());
   if (quit_posted) messages.push_back(MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quit_code), 0, 0, {}});
@@ -187,12 +189,16 @@ BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
   return TRUE;
 }
 
-HICON WINAPI LoadIconA(HINSTANCE, LPCSTR lpIconName) {
-  log_call("LoadIconA(" + log_handle(lpIconName) + ")");
+// The module is logged only when there is one: the system's own icons and
+// cursors are loaded with none.
+std::string module_prefix(HINSTANCE module) { return module ? log_handle(module) + ", " : ""; }
+
+HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
+  log_call("LoadIconA(" + module_prefix(hInstance) + log_handle(lpIconName) + ")");
   return reinterpret_cast<HICON>(const_cast<char *>(lpIconName));
 }
 
-HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR lpCursorName) {
-  log_call("LoadCursorA(" + log_handle(lpCursorName) + ")");
+HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName) {
+  log_call("LoadCursorA(" + module_prefix(hInstance) + log_handle(lpCursorName) + ")");
   return reinterpret_cast<HCURSOR>(const_cast<char *>(lpCursorName));
 }

@@ -27,6 +27,9 @@ extern int fake_cursor_count;   // ShowCursor's display counter
 extern HWND fake_parent;
 extern RECT fake_parent_rect;
 
+// The class record RegisterClassA took (all zero before).
+const WNDCLASSA &fake_registered_class();
+
 // Back to an empty system: no class, no window, empty queue and log.
 void fake_windows_reset();
 

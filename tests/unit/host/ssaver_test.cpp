@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fakes/fake_windows.h"
+#include "host/saver_proc.h"
 #include "unit/host/renderer_stubs.h"
 
 namespace {
@@ -116,6 +117,8 @@ TEST_F(Start, PreviewIsAChildOfTheParentsSize) {
   EXPECT_EQ(w.ex_style, 0u);
   EXPECT_EQ(w.style, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
   EXPECT_EQ(w.parent, fake_parent);
+  EXPECT_EQ(w.x, 0);
+  EXPECT_EQ(w.y, 0);
   EXPECT_EQ(w.width, 152);
   EXPECT_EQ(w.height, 112);
   EXPECT_EQ(frames_drawn, 4);
@@ -142,9 +145,39 @@ TEST_F(Start, ClassRegistrationFailureEndsWithZero) {
 }
 
 TEST_F(Start, ClassHasTheSaverProcedureAndStandardIconAndCursor) {
-  EXPECT_NE(InitApplication(nullptr), 0);
+  const HINSTANCE module = reinterpret_cast<HINSTANCE>(static_cast<UINT_PTR>(0x400000));
+  EXPECT_NE(InitApplication(module), 0);
   EXPECT_EQ(windows_log, (std::vector<std::string>{"LoadIconA(0x7f00)", "LoadCursorA(0x7f00)",
                                                    "RegisterClassA(screensaver)"}));
+  const WNDCLASSA &wc = fake_registered_class();
+  EXPECT_EQ(wc.style, 0u);
+  EXPECT_EQ(wc.lpfnWndProc, ScreenSaverProc);
+  EXPECT_EQ(wc.cbClsExtra, 0);
+  EXPECT_EQ(wc.cbWndExtra, 0);
+  EXPECT_EQ(wc.hInstance, module);
+  EXPECT_EQ(wc.hIcon, reinterpret_cast<HICON>(IDI_APPLICATION));
+  EXPECT_EQ(wc.hCursor, reinterpret_cast<HCURSOR>(IDC_ARROW));
+  EXPECT_EQ(wc.hbrBackground, nullptr);
+  EXPECT_EQ(wc.lpszMenuName, nullptr);
+  EXPECT_EQ(wc.lpszClassName, szAppName);
+  EXPECT_STREQ(szAppName, "screensaver");
+}
+
+TEST_F(Start, APreviousInstanceSkipsTheClassRegistration) {
+  std::string line = "/s";
+  EXPECT_EQ(WinMain(nullptr, reinterpret_cast<HINSTANCE>(static_cast<UINT_PTR>(0x10000)), &line[0],
+                    SW_SHOWDEFAULT),
+            0);
+  EXPECT_TRUE(windows_log_of("RegisterClassA").empty());
+  EXPECT_TRUE(fake_windows.empty());  // no class of that name here
+}
+
+TEST_F(Start, TheLoopEndsWithTheQuitMessagesCode) {
+  on_frame = [](int frame) {
+    if (frame == 2) PostQuitMessage(5);
+  };
+  EXPECT_EQ(run("/s"), 5);
+  EXPECT_EQ(frames_drawn, 2);
 }
 
 }  // namespace
