@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "geometry/curves.h"
+#include "geometry/ring.h"
 #include "settings/settings.h"
 
 namespace {
@@ -78,6 +79,16 @@ TEST_F(Shape, DefaultOptionsHaveNoBumpsAndASwayingSkin) {
   EXPECT_EQ(1.0, tds[1]);
 }
 
+TEST_F(Shape, SwayingSkinReadsTheAnimationTimeAndMovingSkinItsArgument) {
+  now_time = 2.5;
+  double tds[2];
+  texcoord_func(7.0, 0.5, 0.0, tds);
+  EXPECT_EQ(30 * (0.5 + 0.01 * std::sin(2.5)), tds[0]);
+  user_options |= OPT_MOVE_TEXTURE;
+  texcoord_func(7.0, 0.5, 0.0, tds);
+  EXPECT_EQ(60 * 7.0 * 0.1 + 18 * 0.5, tds[0]);
+}
+
 TEST_F(Shape, StepBumpsAreTwiceTheRadiusUpToHalfAPeriod) {
   user_options |= step_bumps;
   bump_speed = 0;
@@ -110,6 +121,28 @@ TEST_F(Shape, SmoothBumpsAreSymmetricAndBounded) {
     EXPECT_GT(below, 0.5);
     EXPECT_LE(below, 1.5);
   }
+}
+
+TEST_F(Shape, RingIsScaledByTheBumpFactorRoundedToFloat) {
+  user_options |= smooth_bumps;
+  bump_speed = 0;
+  init_shape();
+  const float t = 0.25f / 18;  // a quarter period: a factor of about 0.6
+  const double factor = scale_func(0.0, t);
+  const float warp_scale = static_cast<float>(factor);
+  ASSERT_NE(factor, static_cast<double>(warp_scale));
+  double mat[16];
+  vector3 prev_d1;
+  vector3 warped[10];
+  vector3 ring[20];
+  place_ring(0, t, mat, &prev_d1, warped, ring);
+  for (int j = 0; j < 10; j++) {
+    SCOPED_TRACE(j);
+    EXPECT_EQ(warp_scale * shape_def[j].x, warped[j].x);
+    EXPECT_EQ(warp_scale * shape_def[j].y, warped[j].y);
+    EXPECT_EQ(warp_scale * shape_def[j].z, warped[j].z);
+  }
+  EXPECT_NE(factor * shape_def[1].x, warped[1].x);
 }
 
 TEST_F(Shape, BumpPatternRunsOnAcrossTheClosingRing) {
