@@ -126,6 +126,25 @@ TEST_F(Curves, FuncDiffSamplesBeforeAtAndAfterWithTheAnimationTime) {
   EXPECT_EQ(-343.0, d2.z);
 }
 
+// P(t - h) = 1e16, P(t) = 0.25, P(t + h) = -1e16 in every component.
+void far_apart_curve(double time, double t, vector3 *v) {
+  double c = t < 0.5 ? 1e16 : t > 0.5 ? -1e16 : 0.25;
+  *v = {c, c, c};
+}
+
+TEST_F(Curves, FuncDiffFormsTheSecondDifferenceFromTheLeft) {
+  curve_func = far_apart_curve;
+  vector3 pos;
+  vector3 d1;
+  vector3 d2;
+  func_diff(0.5, &pos, &d1, &d2);
+  // (2 P(t) - P(t - h)) - P(t + h): the 0.5 is lost against 1e16 first.
+  // Adding the two neighbours first would keep it.
+  EXPECT_EQ(0.0, d2.x);
+  EXPECT_EQ(0.0, d2.y);
+  EXPECT_EQ(0.0, d2.z);
+}
+
 TEST_F(Curves, FuncDiffOnTheStraightClosingStretch) {
   vector3 pos;
   vector3 d1;

@@ -49,6 +49,10 @@ TEST(DotProduct, SumsComponentProducts) {
   vector3 a{1, 2, 3};
   vector3 b{4, -5, 6};
   EXPECT_EQ(12.0, dot_product(&a, &b));
+  // (x + y) + z: summed from the right, the 0.5 would be lost against 1e16.
+  vector3 big{1e16, -1e16, 0.5};
+  vector3 ones{1, 1, 1};
+  EXPECT_EQ(0.5, dot_product(&big, &ones));
 }
 
 TEST(PointMapping, TranslationAppliesToPointsOnly) {
