@@ -205,6 +205,21 @@ TEST_F(frame, measures_time_across_the_tick_counter_wrap) {
   EXPECT_DOUBLE_EQ(now_time, 512 * 100 * 1e-6);
 }
 
+TEST_F(frame, multiplies_the_elapsed_time_in_extended_precision) {
+  // 3033 ms at speed 100: the extended product gives the double nearest
+  // 0.3033; multiplied in double it would end one step below.
+  draw_frame_after(3033);
+  EXPECT_EQ(now_time, 0.3033);
+}
+
+TEST_F(frame, multiplies_long_runs_without_wrapping_at_32_bits) {
+  animation_speed = 5000;
+  start_renderer();
+  fake_tick_count = static_cast<DWORD>(start_time) + 0xF0000000u;  // about 47 days
+  ss_draw(window);
+  EXPECT_DOUBLE_EQ(now_time, 4026531840.0 * 5000 * 1e-6);
+}
+
 TEST_F(frame, time_follows_the_animation_speed) {
   animation_speed = 5000;
   draw_frame_after(1000);
