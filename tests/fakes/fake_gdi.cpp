@@ -65,6 +65,7 @@ int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR *ppfd) {
 }
 
 BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *ppfd) {
+  fake_gdi.set_pixel_format = *ppfd;
   record("SetPixelFormat", {log_pointer(hdc), std::to_string(format)});
   return fake_gdi.set_pixel_format_result;
 }

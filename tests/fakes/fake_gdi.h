@@ -19,6 +19,7 @@ struct fake_gdi_state {
   std::vector<std::string> missing_procs;
 
   PIXELFORMATDESCRIPTOR last_pixel_format{};  // as ChoosePixelFormat saw it
+  PIXELFORMATDESCRIPTOR set_pixel_format{};   // as SetPixelFormat saw it
   std::vector<std::string> message_boxes;     // "caption|text", in order
 };
 extern fake_gdi_state fake_gdi;

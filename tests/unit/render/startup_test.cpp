@@ -111,6 +111,16 @@ TEST_F(startup, returns_the_format_index_that_was_set) {
   EXPECT_TRUE(fake_gdi.message_boxes.empty());
 }
 
+TEST_F(startup, asks_for_the_callers_pixel_type_and_flags_and_sets_the_same_request) {
+  const BYTE colour_index = 1;
+  const DWORD stereo = 0x02;
+  oglSetPixelFormat(dc, colour_index, PFD_DOUBLEBUFFER | stereo);
+  const PIXELFORMATDESCRIPTOR &pfd = fake_gdi.last_pixel_format;
+  EXPECT_EQ(pfd.iPixelType, colour_index);
+  EXPECT_EQ(pfd.dwFlags, PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | stereo);
+  EXPECT_EQ(std::memcmp(&fake_gdi.set_pixel_format, &pfd, sizeof pfd), 0);
+}
+
 TEST_F(startup, shutdown_after_a_failed_start_releases_the_held_device_context) {
   fake_gdi.choose_pixel_format_result = 0;
   ss_initialize(window);
