@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <string>
@@ -22,8 +23,12 @@ const HWND dialog = reinterpret_cast<HWND>(static_cast<UINT_PTR>(0x5000));
 std::vector<std::string> calls;
 std::map<int, LRESULT> answers;  // control id -> BM_GETCHECK or TBM_GETPOS answer
 
-// A child that ends the process leaves its calls here for the parent.
-std::string calls_file() { return ::testing::TempDir() + "torvane_dialog_calls.txt"; }
+// A child that ends the process leaves its calls here for the parent: next
+// to the test's own store file, so that tests running at once never share it.
+std::string calls_file() {
+  std::string store = std::getenv("TORVANE_REGISTRY");
+  return store.substr(0, store.rfind('/') + 1) + "dialog_calls.txt";
+}
 
 void record(const std::string &call) {
   calls.push_back(call);
@@ -60,10 +65,7 @@ class DialogMessages : public ::testing::Test {
     answers.clear();
     std::remove(calls_file().c_str());
   }
-  void TearDown() override {
-    std::remove(calls_file().c_str());
-    discard_store();
-  }
+  void TearDown() override { discard_store(); }
 };
 
 TEST_F(DialogMessages, ControlRoutinesSendTheirMessagesPacked) {
