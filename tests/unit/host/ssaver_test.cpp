@@ -122,7 +122,8 @@ TEST_F(Start, PreviewIsAChildOfTheParentsSize) {
   EXPECT_EQ(w.width, 152);
   EXPECT_EQ(w.height, 112);
   EXPECT_EQ(frames_drawn, 4);
-  EXPECT_TRUE(windows_log_of("ShowCursor(FALSE").empty());
+  // Never hidden; shown once more when the window goes, as in every mode.
+  EXPECT_EQ(windows_log_of("ShowCursor"), std::vector<std::string>{"ShowCursor(TRUE)"});
   EXPECT_TRUE(windows_log_of("GetCursorPos").empty());
 }
 
