@@ -63,3 +63,19 @@ expect_lit() {
   share=$(lit_share "$1")
   awk "BEGIN { exit !($share >= $2) }" || fail "$1: only $share of the pixels are lit, expected $2"
 }
+
+# wait_for_lit FILE MIN [WINDOW]: screenshots WINDOW (default the whole
+# screen) into FILE until at least MIN of its pixels are lit; fails after
+# 20 s. Drawing is in software, so a busy machine may take a while. A parent
+# window made by a test is black (xmessage -bg black -fg black), so only the
+# saver's drawing counts as lit.
+wait_for_lit() {
+  local share=0
+  for _ in $(seq 40); do
+    screenshot "$1" "${3:-root}"
+    share=$(lit_share "$1")
+    awk "BEGIN { exit !($share >= $2) }" && return 0
+    sleep 0.5
+  done
+  fail "$1: only $share of the pixels are lit, expected $2"
+}

@@ -7,22 +7,20 @@ e2e_begin
 start_xvfb 640x480x24
 host_settings_in "$(mktemp -d)"
 
-xmessage -name previewparent -title previewparent -geometry 320x240+40+30 "waiting" &
+xmessage -bg black -fg black -name previewparent -title previewparent -geometry 320x240+40+30 "waiting" &
 parent_pid=$!
 parent=$(wait_for_window previewparent)
 
 start_saver /p "$parent"
-sleep 3
+wait_for_lit "$TORVANE_OUT/preview.png" 0.10 "$parent"
 expect_running
-screenshot "$TORVANE_OUT/preview.png" "$parent"
-expect_lit "$TORVANE_OUT/preview.png" 0.10
 size=$(identify -format '%wx%h' "$TORVANE_OUT/preview.png")
 [ "$size" = 320x240 ] || fail "parent screenshot is $size"
 xwininfo -children -id "$parent" | grep -q '"screensaver"' || fail "no saver window in the parent"
 
 kill "$parent_pid"
 wait "$parent_pid" 2>/dev/null || true
-wait_for_end 2
+wait_for_end 5
 expect_status 0
 echo "preview: drawn into the parent, ended with it"
 

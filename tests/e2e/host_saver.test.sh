@@ -10,9 +10,8 @@ host_settings_in "$(mktemp -d)"
 xdotool mousemove 200 150
 start_saver /s
 wait_for_window screensaver >/dev/null
-sleep 2
-screenshot "$TORVANE_OUT/saver.png"
-expect_lit "$TORVANE_OUT/saver.png" 0.10
+wait_for_lit "$TORVANE_OUT/saver.png" 0.10
+expect_running
 
 xdotool mousemove 206 154
 sleep 1

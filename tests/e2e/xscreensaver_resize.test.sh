@@ -7,7 +7,7 @@ e2e_begin
 start_xvfb 640x480x24
 host_settings_in "$(mktemp -d)"
 
-xmessage -name daemonwindow -geometry 200x150+0+0 "daemon" &
+xmessage -bg black -fg black -name daemonwindow -geometry 200x150+0+0 "daemon" &
 window=$(wait_for_window daemonwindow)
 XSCREENSAVER_WINDOW=$(printf '0x%x' "$window") start_saver --root
 sleep 2

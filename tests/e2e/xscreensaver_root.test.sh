@@ -8,24 +8,21 @@ e2e_begin
 start_xvfb 640x480x24
 host_settings_in "$(mktemp -d)"
 
-xmessage -name daemonwindow -geometry 320x240+20+20 "daemon" &
+xmessage -bg black -fg black -name daemonwindow -geometry 320x240+20+20 "daemon" &
 window=$(wait_for_window daemonwindow)
 hex=$(printf '0x%x' "$window")
 
 XSCREENSAVER_WINDOW=$hex start_saver --root
-sleep 3
+wait_for_lit "$TORVANE_OUT/root_hex.png" 0.10 "$window"
 expect_running
-screenshot "$TORVANE_OUT/root_hex.png" "$window"
-expect_lit "$TORVANE_OUT/root_hex.png" 0.10
 kill -TERM "$SAVER_PID"
 wait_for_end 1
 expect_status 0
 echo "--root with XSCREENSAVER_WINDOW=$hex: drawn, SIGTERM ended it with 0"
 
 XSCREENSAVER_WINDOW=$window start_saver -root
-sleep 3
-screenshot "$TORVANE_OUT/root_decimal.png" "$window"
-expect_lit "$TORVANE_OUT/root_decimal.png" 0.10
+wait_for_lit "$TORVANE_OUT/root_decimal.png" 0.10 "$window"
+expect_running
 kill -INT "$SAVER_PID"
 wait_for_end 1
 expect_status 0
@@ -33,9 +30,8 @@ echo "-root with XSCREENSAVER_WINDOW=$window: drawn, SIGINT ended it with 0"
 
 env -u XSCREENSAVER_WINDOW "$TORVANE" --root >"$TORVANE_OUT/saver.out" 2>"$TORVANE_OUT/saver.err" &
 SAVER_PID=$!
-sleep 3
-screenshot "$TORVANE_OUT/root_window.png"
-expect_lit "$TORVANE_OUT/root_window.png" 0.10
+wait_for_lit "$TORVANE_OUT/root_window.png" 0.10
+expect_running
 kill -TERM "$SAVER_PID"
 wait_for_end 1
 expect_status 0

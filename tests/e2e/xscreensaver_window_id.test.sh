@@ -8,7 +8,7 @@ start_xvfb 640x480x24
 host_settings_in "$(mktemp -d)"
 
 for form in hex decimal; do
-  xmessage -name settingspreview -geometry 240x180+10+10 "preview" &
+  xmessage -bg black -fg black -name settingspreview -geometry 240x180+10+10 "preview" &
   owner=$!
   window=$(wait_for_window settingspreview)
   if [ "$form" = hex ]; then
@@ -16,13 +16,11 @@ for form in hex decimal; do
   else
     start_saver -window-id "$window"
   fi
-  sleep 3
+  wait_for_lit "$TORVANE_OUT/window_id_$form.png" 0.10 "$window"
   expect_running
-  screenshot "$TORVANE_OUT/window_id_$form.png" "$window"
-  expect_lit "$TORVANE_OUT/window_id_$form.png" 0.10
   kill "$owner"
   wait "$owner" 2>/dev/null || true
-  wait_for_end 2
+  wait_for_end 5
   expect_status 0
   echo "window id in $form: drawn, ended with the window"
 done
