@@ -38,3 +38,9 @@ wait_for_end 5
 expect_status 0
 expect_quiet
 echo "display: its close box answers IDOK"
+
+show_box
+kill -TERM "$SAVER_PID"
+wait_for_end 2
+expect_status 0
+echo "display: SIGTERM takes the box away, so a saver waiting on it can end"

@@ -30,4 +30,6 @@ bool termination_requested() {
   return true;
 }
 
+bool termination_pending() { return end_requested; }
+
 void note_saver_windows(bool any) { saver_windows_exist = any; }
