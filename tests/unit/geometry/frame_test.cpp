@@ -164,58 +164,40 @@ void expect_same_rotation(const double *expected, const double *actual) {
   }
 }
 
-TEST_F(Frame, ParallelTangentsOnlyMoveTheFrame) {
+// make_mat from the tilted frame with prev_d1 at t: the rotation must stay as
+// it was, the tangent become kept_tangent and the frame move to the curve.
+void expect_turn_free_step(double t, vector3 prev_d1, const vector3 &kept_tangent) {
   double before[16];
   tilted_frame(before);
   double mat[16];
   tilted_frame(mat);
-  vector3 prev_d1{0, 0, 1};
-  make_mat(0.97, mat, &prev_d1);  // func1's closing stretch runs along +z
+  make_mat(t, mat, &prev_d1);
   expect_same_rotation(before, mat);
-  expect_eq({0, 0, 1}, prev_d1);
-  expect_placed_at(mat, 0.97);
+  expect_eq(kept_tangent, prev_d1);
+  expect_placed_at(mat, t);
+}
+
+TEST_F(Frame, ParallelTangentsOnlyMoveTheFrame) {
+  // func1's closing stretch runs along +z.
+  expect_turn_free_step(0.97, {0, 0, 1}, {0, 0, 1});
 }
 
 TEST_F(Frame, CosineRoundedPastOneGivesNoTurn) {
   curve_func = line_along_z;
-  double before[16];
-  tilted_frame(before);
-  double mat[16];
-  tilted_frame(mat);
   // Dot product with (0, 0, 1) is just above 1 while the cross product is not
   // zero: an unclamped arc-cosine would fill the frame with NaN.
-  vector3 prev_d1{1e-9, 0, std::nextafter(1.0, 2.0)};
-  make_mat(0.3, mat, &prev_d1);
-  expect_same_rotation(before, mat);
-  expect_eq({0, 0, 1}, prev_d1);
-  expect_placed_at(mat, 0.3);
+  expect_turn_free_step(0.3, {1e-9, 0, std::nextafter(1.0, 2.0)}, {0, 0, 1});
 }
 
 TEST_F(Frame, TangentThatIsNotANumberKeepsTheFrameFinite) {
   curve_func = line_along_z;
-  double before[16];
-  tilted_frame(before);
-  double mat[16];
-  tilted_frame(mat);
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  vector3 prev_d1{nan, nan, nan};
-  make_mat(0.3, mat, &prev_d1);
-  expect_same_rotation(before, mat);
-  expect_eq({0, 0, 1}, prev_d1);
-  expect_placed_at(mat, 0.3);
+  expect_turn_free_step(0.3, {nan, nan, nan}, {0, 0, 1});
 }
 
 TEST_F(Frame, StandingCurveKeepsRotationAndTangent) {
   curve_func = standing_point;
-  double before[16];
-  tilted_frame(before);
-  double mat[16];
-  tilted_frame(mat);
-  vector3 prev_d1{0.6, 0, 0.8};
-  make_mat(0.3, mat, &prev_d1);
-  expect_same_rotation(before, mat);
-  expect_eq({0.6, 0, 0.8}, prev_d1);
-  expect_placed_at(mat, 0.3);
+  expect_turn_free_step(0.3, {0.6, 0, 0.8}, {0.6, 0, 0.8});
 }
 
 // A whole pass of 170 rings as the frame driver walks it.
