@@ -32,7 +32,7 @@ const skin skins[] = {
     {"skin3", 256, 256},
     {"skin4", 128, 128},
 };
-const int skin_count = sizeof skins / sizeof skins[0];
+static_assert(sizeof skins / sizeof skins[0] == skin_count, "one image per skin_id");
 
 // The buffers one frame needs, sized by shape_points (which the settings
 // keep within 4 to 50); any earlier ones are given back. A failed

@@ -1,95 +1,13 @@
-// The settings with their defaults, loaded from and saved to one registry key
-// of the current user.
+// The settings variables, each holding its default until the settings are
+// loaded.
 #include "settings/settings.h"
 
-#include "geometry/curves.h"
-
-#include <cstring>
-
-int animation_speed = 100;
-int user_options = OPT_DOUBLE_BUFFER | OPT_BILINEAR;
-int curve_segments = 170;
-int shape_points = 10;
-int skin_id = 1;
-int func_id = 1;
-int bump_speed = 60;
+int animation_speed = animation_speed_range.initial;
+int user_options = default_user_options;
+int curve_segments = curve_segments_range.initial;
+int shape_points = shape_points_range.initial;
+int skin_id = default_skin_id;
+int func_id = default_func_id;
+int bump_speed = bump_speed_range.initial;
 
 const char *config_key_name = "Software\\Fenwright Productions\\Torvane Screensaver";
-
-namespace {
-
-int clamped(int value, int low, int high) {
-  return value < low ? low : value > high ? high : value;
-}
-
-// The other modules size buffers and loops from these, so a stored value
-// outside the dialog's range is brought back into it.
-void limit_to_dialog_ranges() {
-  animation_speed = clamped(animation_speed, 1, 5000);
-  curve_segments = clamped(curve_segments, 20, 500);
-  shape_points = clamped(shape_points, 4, 50);
-  bump_speed = clamped(bump_speed, 0, 200);
-}
-
-void select_curve() {
-  switch (func_id) {
-    case 1: curve_func = func1; break;
-    case 2: curve_func = func2; break;
-    case 3: curve_func = func3; break;
-    default: break;  // any other id keeps the curve already selected
-  }
-}
-
-}  // namespace
-
-// The buffer starts with the current value, so a shorter value replaces only
-// the low-order bytes; a failed query (missing value, or data longer than four
-// bytes) leaves the setting alone whatever the platform left in the buffer.
-void get_reg_int(HKEY hKey, const char *subkey, int *val) {
-  BYTE buf[4];
-  memcpy(buf, val, sizeof buf);
-  DWORD buf_size = sizeof buf;
-  if (RegQueryValueExA(hKey, subkey, NULL, NULL, buf, &buf_size) == ERROR_SUCCESS)
-    memcpy(val, buf, sizeof buf);
-}
-
-void set_reg_int(HKEY hKey, const char *subkey, DWORD val) {
-  RegSetValueExA(hKey, subkey, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&val), 4);
-}
-
-// "flags" is an older copy of the options; "user_options", read after it,
-// decides when both exist.
-void load_config() {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-    get_reg_int(key, "animation_speed", &animation_speed);
-    get_reg_int(key, "flags", &user_options);
-    get_reg_int(key, "curve_segments", &curve_segments);
-    get_reg_int(key, "shape_points", &shape_points);
-    get_reg_int(key, "skin_id", &skin_id);
-    get_reg_int(key, "func_id", &func_id);
-    get_reg_int(key, "bump_speed", &bump_speed);
-    get_reg_int(key, "user_options", &user_options);
-    RegCloseKey(key);
-  }
-  limit_to_dialog_ranges();
-  select_curve();
-}
-
-void save_config() {
-  HKEY key;
-  DWORD disposition;
-  char no_class[] = "";
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, config_key_name, 0, no_class, REG_OPTION_NON_VOLATILE,
-                      KEY_ALL_ACCESS, NULL, &key, &disposition) != ERROR_SUCCESS)
-    return;
-  set_reg_int(key, "animation_speed", DWORD(animation_speed));
-  set_reg_int(key, "flags", DWORD(user_options));
-  set_reg_int(key, "curve_segments", DWORD(curve_segments));
-  set_reg_int(key, "shape_points", DWORD(shape_points));
-  set_reg_int(key, "skin_id", DWORD(skin_id));
-  set_reg_int(key, "func_id", DWORD(func_id));
-  set_reg_int(key, "bump_speed", DWORD(bump_speed));
-  set_reg_int(key, "user_options", DWORD(user_options));
-  RegCloseKey(key);
-}

@@ -1,7 +1,8 @@
-// The saver's settings, their defaults and their registry store.
+// The saver's settings: seven process-wide integers with their defaults, the
+// option bits, the ranges the configuration dialog offers, and the two
+// routines that load and save them. Free of any platform header, so the
+// geometry can read the settings without one.
 #pragma once
-
-#include "platform/win32.h"
 
 enum {
   OPT_DOUBLE_BUFFER = 0x01,
@@ -14,17 +15,32 @@ enum {
   OPT_MULTITEXTURE = 0x80,
 };
 
-extern int animation_speed;  // 100
-extern int user_options;     // OPT_DOUBLE_BUFFER | OPT_BILINEAR
-extern int curve_segments;   // 170
-extern int shape_points;     // 10
-extern int skin_id;          // 1
-extern int func_id;          // 1
-extern int bump_speed;       // 60
+// A numeric setting's default and the range its slider offers; a stored
+// value outside the range is brought back into it when loaded.
+struct setting_range {
+  int initial;
+  int low, high;
+};
+
+constexpr setting_range animation_speed_range = {100, 1, 5000};
+constexpr setting_range curve_segments_range = {170, 20, 500};
+constexpr setting_range shape_points_range = {10, 4, 50};
+constexpr setting_range bump_speed_range = {60, 0, 200};
+constexpr int default_user_options = OPT_DOUBLE_BUFFER | OPT_BILINEAR;
+constexpr int default_skin_id = 1;  // 1 to 4 load an image; others none
+constexpr int default_func_id = 1;  // 1 to 3 choose the curve
+constexpr int skin_count = 4;
+constexpr int curve_count = 3;
+
+extern int animation_speed;
+extern int user_options;
+extern int curve_segments;
+extern int shape_points;
+extern int skin_id;
+extern int func_id;
+extern int bump_speed;
 
 extern const char *config_key_name;
 
 void load_config();
 void save_config();
-void get_reg_int(HKEY hKey, const char *subkey, int *val);
-void set_reg_int(HKEY hKey, const char *subkey, DWORD val);

@@ -12,14 +12,14 @@ namespace {
 struct SliderSetting {
   int id;
   int *value;
-  int min, max;
+  const setting_range &range;
 };
 
 const SliderSetting sliders[] = {
-    {IDC_ROTATION_SPEED, &animation_speed, 1, 5000},
-    {IDC_CURVE_RESOLUTION, &curve_segments, 20, 500},
-    {IDC_REVOLUTION_RESOLUTION, &shape_points, 4, 50},
-    {IDC_BUMP_SPEED, &bump_speed, 0, 200},
+    {IDC_ROTATION_SPEED, &animation_speed, animation_speed_range},
+    {IDC_CURVE_RESOLUTION, &curve_segments, curve_segments_range},
+    {IDC_REVOLUTION_RESOLUTION, &shape_points, shape_points_range},
+    {IDC_BUMP_SPEED, &bump_speed, bump_speed_range},
 };
 
 struct OptionBox {
@@ -41,8 +41,8 @@ struct Choice {
 };
 
 const Choice choices[] = {
-    {&skin_id, {IDC_SKIN1, IDC_SKIN2, IDC_SKIN3, IDC_SKIN4}, 4},
-    {&func_id, {IDC_CURVE_ORIGINAL, IDC_CURVE_SPHERE1, IDC_CURVE_SPHERE2}, 3},
+    {&skin_id, {IDC_SKIN1, IDC_SKIN2, IDC_SKIN3, IDC_SKIN4}, skin_count},
+    {&func_id, {IDC_CURVE_ORIGINAL, IDC_CURVE_SPHERE1, IDC_CURVE_SPHERE2}, curve_count},
 };
 
 const UINT dialog_result = 42;
@@ -50,7 +50,7 @@ const UINT dialog_result = 42;
 void show_settings(HWND hWnd) {
   load_config();
   for (const SliderSetting &slider : sliders) {
-    set_slider_range(hWnd, slider.id, slider.min, slider.max);
+    set_slider_range(hWnd, slider.id, slider.range.low, slider.range.high);
     set_slider_pos(hWnd, slider.id, *slider.value);
   }
   for (const OptionBox &box : option_boxes)
