@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/posix/x11_display.h"
 #include "platform/win32.h"
 #include "render/multitex.h"
 #include "render/torvane.h"
@@ -26,12 +25,10 @@ const char *const path_names[] = {"first_pass_only", "two_pass", "single_pass"};
 
 // Arguments: drawing path (index into path_options), rings, points.
 void frame_rate(benchmark::State &state) {
-  Display *display = x11_display();
   user_options = path_options[state.range(0)];
   curve_segments = static_cast<int>(state.range(1));
   shape_points = static_cast<int>(state.range(2));
-  Window window = open_test_window(display, 1280, 720);
-  HWND hwnd = reinterpret_cast<HWND>(static_cast<uintptr_t>(window));
+  HWND hwnd = open_test_window(1280, 720);
   if (!ss_initialize(hwnd)) {
     state.SkipWithError("the renderer did not start");
   } else if (state.range(0) == 2 && !multitexturing_enabled) {
@@ -43,7 +40,7 @@ void frame_rate(benchmark::State &state) {
     state.SetLabel(path_names[state.range(0)]);
   }
   ss_shutdown(hwnd);
-  XDestroyWindow(display, window);
+  close_test_window(hwnd);
 }
 
 BENCHMARK(frame_rate)
@@ -56,7 +53,7 @@ BENCHMARK(frame_rate)
 }  // namespace
 
 int main(int argc, char **argv) {
-  if (!x11_display()) {
+  if (!open_test_display()) {
     std::printf("frame_rate_bench: no X display, skipped (run it under Xvfb)\n");
     return 0;
   }

@@ -8,6 +8,7 @@
 // Exit status 0 when every check holds, 1 otherwise, 2 without a display.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -16,8 +17,6 @@
 #include <vector>
 
 #include "geometry/curves.h"
-#include "platform/posix/gl_surface.h"
-#include "platform/posix/x11_display.h"
 #include "platform/win32.h"
 #include "render/multitex.h"
 #include "render/torvane.h"
@@ -182,8 +181,7 @@ picture draw(Display *display, const scene &s, bool far_side = false) {
   func_id = s.curve;
   bump_speed = 60;
 
-  Window window = open_test_window(display, width, height);
-  HWND hwnd = reinterpret_cast<HWND>(static_cast<uintptr_t>(window));
+  HWND hwnd = open_test_window(width, height);
   picture p;
   if (!ss_initialize(hwnd)) {
     check(false, std::string(s.name) + ": the renderer starts");
@@ -193,10 +191,10 @@ picture draw(Display *display, const scene &s, bool far_side = false) {
   // Animation time = elapsed ms x speed x 1e-6.
   start_time = static_cast<int>(GetTickCount() - static_cast<DWORD>(s.time / (animation_speed * 1e-6)));
   ss_draw(hwnd);
-  read_window(display, window, p);
+  read_window(display, x_window_of(hwnd), p);
   read_gl_state(hwnd, p);
   ss_shutdown(hwnd);
-  XDestroyWindow(display, window);
+  close_test_window(hwnd);
   save_ppm(p, far_side ? std::string(s.name) + "-far-side" : s.name);
   std::printf("     %-24s depth bits %2.0f  coverage %.3f  mean colour %3.0f %3.0f %3.0f\n", s.name,
               p.depth_bits, coverage(p), mean_colour(p).r, mean_colour(p).g, mean_colour(p).b);
@@ -206,8 +204,8 @@ picture draw(Display *display, const scene &s, bool far_side = false) {
 // The GL surface under a window: formats are set once, the GL child window
 // takes no input from the saver window and follows its size.
 void check_gl_surface(Display *display) {
-  Window window = open_test_window(display, 200, 100);
-  HWND hwnd = reinterpret_cast<HWND>(static_cast<uintptr_t>(window));
+  HWND hwnd = open_test_window(200, 100);
+  Window window = x_window_of(hwnd);
   HDC dc = GetDC(hwnd);
   PIXELFORMATDESCRIPTOR pfd = {};
   pfd.nSize = sizeof pfd;
@@ -235,14 +233,20 @@ void check_gl_surface(Display *display) {
     check(child.your_event_mask == 0 && child.do_not_propagate_mask == 0,
           "the GL child selects no input, so events reach the saver window");
     XResizeWindow(display, window, 300, 150);
-    gl_surface_follow(window, 300, 150);
+    XSync(display, False);
+    bool resized = false;
+    for (int i = 0; i < 100 && !resized; i++) {
+      resized = pump_messages(WM_SIZE);
+      if (!resized) usleep(10000);
+    }
+    check(resized, "a new size comes to the window as WM_SIZE");
     XSync(display, False);
     XGetWindowAttributes(display, children[0], &child);
     check(child.width == 300 && child.height == 150, "the GL child follows the window's size");
   }
   if (children) XFree(children);
   ReleaseDC(hwnd, dc);
-  XDestroyWindow(display, window);
+  close_test_window(hwnd);
 }
 
 }  // namespace
@@ -253,7 +257,7 @@ int main(int argc, char **argv) {
     return 2;
   }
   output_folder = argv[1];
-  Display *display = x11_display();
+  Display *display = open_test_display();
   if (!display) return 2;
   // No stored settings: load_config keeps the values set here.
   setenv("TORVANE_REGISTRY", (output_folder + "/no-such-registry.reg").c_str(), 1);

@@ -1,13 +1,17 @@
 // The Linux entry point: the arguments, joined with single blanks, are the
 // Windows-style command line the saver scans; XScreenSaver's forms become
-// the preview switch on the window it names.
+// the preview switch on the window it names. The saver runs on the X11
+// window system, with GTK for its dialogs.
 #include <cstdio>
 #include <cstdlib>
 
 #include "host/ssaver.h"
+#include "platform/emul/dialog_toolkit.h"
+#include "platform/emul/window_system.h"
+#include "platform/gtk/dialog_window.h"
 #include "platform/posix/front_end.h"
 #include "platform/posix/termination.h"
-#include "platform/posix/x11_display.h"
+#include "platform/x11/backend.h"
 
 int main(int argc, char **argv) {
   front_end_choice choice = read_arguments(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
@@ -15,9 +19,12 @@ int main(int argc, char **argv) {
     std::fputs(usage_text, stdout);
     return 0;
   }
+  use_window_system(x11_window_system());
+  use_dialog_toolkit(gtk_dialog_toolkit());
   if (choice.on_root_window) {
-    Display *display = x11_display();
-    choice.command_line = preview_command_line(display ? DefaultRootWindow(display) : 0);
+    const window_system *backend = connected_window_system();
+    HWND root = backend ? backend->root_window() : nullptr;
+    choice.command_line = preview_command_line(reinterpret_cast<UINT_PTR>(root));
   }
   close_on_termination_signals();
   return WinMain(nullptr, nullptr, &choice.command_line[0], SW_SHOWDEFAULT);

@@ -1,7 +1,7 @@
 // X input events as window messages (the Linux window system's translation).
 #include <gtest/gtest.h>
 
-#include "platform/posix/windows_internal.h"
+#include "platform/x11/backend.h"
 
 namespace {
 

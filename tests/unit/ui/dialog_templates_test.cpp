@@ -1,5 +1,5 @@
 // The Linux dialog table says what res/torvane.rc says, and its lookups.
-#include "platform/posix/dialog_templates.h"
+#include "platform/emul/dialog_templates.h"
 #include "rc_parser.h"
 #include "resource.h"
 

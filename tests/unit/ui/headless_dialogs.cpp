@@ -1,6 +1,7 @@
+// A dialog toolkit without widgets under the real dialog manager: running a
+// dialog calls the user's actions registered for its template, which report
+// clicks, drags and keys as a toolkit does.
 #include "ui/headless_dialogs.h"
-
-#include "platform/posix/dialog_templates.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,55 +9,60 @@
 #include <string>
 #include <vector>
 
+#include "platform/emul/dialog_toolkit.h"
+
 namespace {
 
-struct HeadlessDialog;
-
-struct Control {
-  HeadlessDialog *dialog;
-  const DialogItemTemplate *tmpl;
-  int index;
-  DialogItemKind kind;
-  int check;
-  int min, max, pos;  // a new trackbar: 0 to 100, at 0
-};
-
-struct HeadlessDialog {
-  const DialogTemplate *tmpl;
-  DLGPROC proc;
-  std::vector<Control> controls;
-  INT_PTR result;
-  bool ended;
-};
-
-std::vector<HeadlessDialog *> open_dialogs;
 std::map<std::string, std::function<void(HWND)>> users;
 bool no_display = false;
+dialog_control *focus_control;
+std::vector<open_dialog *> built;  // the innermost last
 
 std::string folded(const char *name) {
   std::string text(name);
-  for (char &c : text) c = (char)std::tolower((unsigned char)c);
+  for (char &c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
 }
 
-HeadlessDialog *find_dialog(HWND hDlg) {
-  for (HeadlessDialog *dialog : open_dialogs)
-    if ((HWND)dialog == hDlg) return dialog;
-  return nullptr;
+open_dialog *dialog_of(HWND hDlg) {
+  auto it = std::find(built.begin(), built.end(), reinterpret_cast<open_dialog *>(hDlg));
+  return it == built.end() ? nullptr : *it;
 }
 
-Control *find_control(HWND hWnd) {
-  for (HeadlessDialog *dialog : open_dialogs)
-    for (Control &control : dialog->controls)
-      if ((HWND)&control == hWnd) return &control;
-  return nullptr;
+dialog_control *control_of(HWND hDlg, int id) {
+  return reinterpret_cast<dialog_control *>(GetDlgItem(hDlg, id));
 }
 
-Control *find_control(HWND hDlg, int id) { return find_control(GetDlgItem(hDlg, id)); }
+bool open() { return !no_display; }
+void build(open_dialog &d) { built.push_back(&d); }
 
-void command(HeadlessDialog &dialog, int id, Control *from) {
-  dialog.proc((HWND)&dialog, WM_COMMAND, MAKEWPARAM(id, 0), (LPARAM)from);
+// The user acts while the dialog is open; without one, the dialog does not
+// end and DialogBoxParamA reports -1.
+void run(open_dialog &d) {
+  auto user = users.find(folded(d.tmpl->name));
+  if (user != users.end()) user->second(reinterpret_cast<HWND>(&d));
 }
+
+void stop(open_dialog &) {}
+void destroy(open_dialog &d) {
+  built.erase(std::find(built.begin(), built.end(), &d));
+  if (focus_control && focus_control->dialog == &d) focus_control = nullptr;
+}
+void show_state(dialog_control &) {}
+void focus(dialog_control &c) { focus_control = &c; }
+
+dialog_control *focused(open_dialog &d) {
+  return focus_control && focus_control->dialog == &d ? focus_control : nullptr;
+}
+
+void message_box(const char *, const char *) {}
+void end_message_box() {}
+
+const dialog_toolkit headless = {open,  build,   run,         stop,           destroy, show_state,
+                                 focus, focused, message_box, end_message_box};
+
+// The toolkit is in place before any test runs.
+const bool installed = (use_dialog_toolkit(&headless), true);
 
 }  // namespace
 
@@ -72,99 +78,20 @@ void headless_reset() {
 void headless_set_no_display(bool value) { no_display = value; }
 
 void headless_click(HWND hDlg, int id) {
-  Control *control = find_control(hDlg, id);
-  if (!control) return;
-  if (control->kind == ITEM_CHECK_BOX) control->check = !control->check;
-  if (control->kind == ITEM_RADIO_BUTTON) {
-    for (Control &other : control->dialog->controls)
-      if (other.kind == ITEM_RADIO_BUTTON &&
-          in_same_group(*control->dialog->tmpl, other.index, control->index))
-        other.check = BST_UNCHECKED;
-    control->check = BST_CHECKED;
-  }
-  command(*control->dialog, id, control);
+  if (dialog_control *c = control_of(hDlg, id)) dialog_clicked(*c);
 }
 
 void headless_escape(HWND hDlg) {
-  if (HeadlessDialog *dialog = find_dialog(hDlg)) command(*dialog, IDCANCEL, nullptr);
+  if (open_dialog *d = dialog_of(hDlg)) dialog_key_pressed(*d, KEY_ESCAPE);
 }
 
 void headless_drag(HWND hDlg, int id, int pos) {
-  Control *control = find_control(hDlg, id);
-  if (control && control->kind == ITEM_TRACKBAR)
-    control->pos = std::clamp(pos, control->min, control->max);
+  if (dialog_control *c = control_of(hDlg, id)) dialog_slid(*c, pos);
 }
 
 bool headless_is_open(HWND hDlg) {
-  HeadlessDialog *dialog = find_dialog(hDlg);
-  return dialog && !dialog->ended;
+  open_dialog *d = dialog_of(hDlg);
+  return d && !d->ended;
 }
 
-HWND headless_top_dialog() {
-  return open_dialogs.empty() ? nullptr : (HWND)open_dialogs.back();
-}
-
-void WINAPI InitCommonControls() {}
-
-INT_PTR WINAPI DialogBoxParamA(HINSTANCE, LPCSTR lpTemplateName, HWND hWndParent,
-                               DLGPROC lpDialogFunc, LPARAM dwInitParam) {
-  if (hWndParent && !find_dialog(hWndParent)) return 0;
-  const DialogTemplate *tmpl = find_dialog_template(lpTemplateName);
-  if (!tmpl || !lpDialogFunc || no_display) return -1;
-
-  HeadlessDialog dialog{tmpl, lpDialogFunc, {}, -1, false};
-  for (int i = 0; i < tmpl->item_count; i++)
-    dialog.controls.push_back(
-        {&dialog, &tmpl->items[i], i, dialog_item_kind(tmpl->items[i]), 0, 0, 100, 0});
-  open_dialogs.push_back(&dialog);
-  HWND hDlg = (HWND)&dialog;
-  lpDialogFunc(hDlg, WM_INITDIALOG, 0, dwInitParam);
-  auto user = users.find(folded(tmpl->name));
-  if (!dialog.ended && user != users.end()) user->second(hDlg);
-  open_dialogs.pop_back();
-  return dialog.ended ? dialog.result : -1;
-}
-
-BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {
-  HeadlessDialog *dialog = find_dialog(hDlg);
-  if (!dialog) return FALSE;
-  dialog->result = nResult;
-  dialog->ended = true;
-  return TRUE;
-}
-
-HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
-  HeadlessDialog *dialog = find_dialog(hDlg);
-  if (!dialog) return nullptr;
-  for (Control &control : dialog->controls)
-    if (control.tmpl->id == nIDDlgItem) return (HWND)&control;
-  return nullptr;
-}
-
-LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-  Control *control = find_control(hWnd);
-  if (!control) return 0;
-  bool button = control->kind == ITEM_CHECK_BOX || control->kind == ITEM_RADIO_BUTTON;
-  bool trackbar = control->kind == ITEM_TRACKBAR;
-  switch (Msg) {
-    case BM_GETCHECK:
-      return button ? control->check : 0;
-    case BM_SETCHECK:
-      if (button) control->check = wParam == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED;
-      return 0;
-    case TBM_GETPOS:
-      return trackbar ? control->pos : 0;
-    case TBM_SETPOS:
-      if (trackbar) control->pos = std::clamp((int)lParam, control->min, control->max);
-      return 0;
-    case TBM_SETRANGE:
-      if (trackbar) {
-        control->min = LOWORD(lParam);
-        control->max = std::max(control->min, (int)HIWORD(lParam));
-        control->pos = std::clamp(control->pos, control->min, control->max);
-      }
-      return 0;
-    default:
-      return 0;
-  }
-}
+HWND headless_top_dialog() { return built.empty() ? nullptr : reinterpret_cast<HWND>(built.back()); }

@@ -1,4 +1,4 @@
-#include "platform/posix/x11_display.h"
+#include "platform/x11/display.h"
 
 #include <unistd.h>
 
@@ -43,4 +43,9 @@ XID x11_take_bad_window() {
   XID window = bad_window;
   bad_window = 0;
   return window;
+}
+
+Atom x11_wm_delete_window() {
+  static Atom atom = XInternAtom(x11_display(), "WM_DELETE_WINDOW", False);
+  return atom;
 }

@@ -1,4 +1,4 @@
-// The one X connection shared by the window and GL areas.
+// The one X connection of the X11 backend.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -13,3 +13,6 @@ Display *x11_display();
 // The window named by the latest BadWindow or BadDrawable error, then 0
 // until the next one.
 XID x11_take_bad_window();
+
+// The WM_DELETE_WINDOW atom: a window manager's close request.
+Atom x11_wm_delete_window();

@@ -1,41 +1,26 @@
-// GDI pixel formats and WGL contexts over GLX.
+// Pixel formats, surfaces and contexts over GLX.
 //
-// A device context is its window: GetDC hands back the window id. Pixel
-// format n is the n-th GLX framebuffer config of the screen. X fixes a
-// window's visual when it is created, so SetPixelFormat creates a child
-// window with the chosen config's visual that covers the saver window and
-// follows its size (gl_surface_follow); GL draws into that child. The child
-// selects no input, so key, button and motion events pass on to the saver
-// window.
-#include "platform/win32.h"
-
+// Pixel format n is the n-th GLX framebuffer config of the screen. X fixes a
+// window's visual when it is created, while Win32 sets the pixel format
+// afterwards, so a surface is a child window with the chosen config's visual
+// that covers the saver window and follows its size; GL draws into that
+// child. The child selects no input, so key, button and motion events pass
+// on to the saver window.
 #include <GL/glx.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "platform/posix/gl_surface.h"
-#include "platform/posix/x11_display.h"
-
-namespace {
+#include "platform/x11/backend.h"
+#include "platform/x11/display.h"
 
 struct gl_surface {
-  Window parent;
   Window child;
-  int format;
   GLXFBConfig config;
   bool double_buffered;
 };
 
-std::vector<gl_surface> surfaces;
-
-Window window_of(HDC hdc) { return static_cast<Window>(reinterpret_cast<uintptr_t>(hdc)); }
-
-gl_surface *surface_of(Window parent) {
-  for (gl_surface &s : surfaces)
-    if (s.parent == parent) return &s;
-  return nullptr;
-}
+namespace {
 
 int config_attribute(Display *display, GLXFBConfig config, int attribute) {
   int value = 0;
@@ -87,20 +72,14 @@ GLXFBConfig best_config(Display *display, const PIXELFORMATDESCRIPTOR &pfd) {
 
 }  // namespace
 
-HDC WINAPI GetDC(HWND hWnd) { return reinterpret_cast<HDC>(hWnd); }
-
-int WINAPI ReleaseDC(HWND, HDC) { return 1; }
-
-int WINAPI GetDeviceCaps(HDC, int index) {
+int glx_bits_per_pixel() {
   Display *display = x11_display();
-  if (!display || index != BITSPIXEL) return 0;
   return DefaultDepth(display, DefaultScreen(display));
 }
 
-int WINAPI ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR *ppfd) {
+int glx_choose_pixel_format(const PIXELFORMATDESCRIPTOR &pfd) {
   Display *display = x11_display();
-  if (!display || !ppfd) return 0;
-  GLXFBConfig chosen = best_config(display, *ppfd);
+  GLXFBConfig chosen = best_config(display, pfd);
   if (!chosen) return 0;
   int id = config_attribute(display, chosen, GLX_FBCONFIG_ID);
   std::vector<GLXFBConfig> configs = all_configs(display);
@@ -109,20 +88,14 @@ int WINAPI ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR *ppfd) {
   return 0;
 }
 
-// As on Win32, a window's format is set once: setting it again succeeds
-// only with the same format.
-BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *) {
+gl_surface *glx_create_surface(window_record *w, int format) {
   Display *display = x11_display();
-  Window parent = window_of(hdc);
-  if (!display || !parent) return FALSE;
-  if (const gl_surface *existing = surface_of(parent)) return existing->format == format;
   std::vector<GLXFBConfig> configs = all_configs(display);
-  if (format < 1 || format > static_cast<int>(configs.size())) return FALSE;
+  if (format < 1 || format > static_cast<int>(configs.size())) return nullptr;
   GLXFBConfig config = configs[format - 1];
-  XWindowAttributes parent_attributes;
-  if (!XGetWindowAttributes(display, parent, &parent_attributes)) return FALSE;
+  Window parent = to_window(w->hwnd);
   XVisualInfo *visual = glXGetVisualFromFBConfig(display, config);
-  if (!visual) return FALSE;
+  if (!visual) return nullptr;
 
   XSetWindowAttributes attributes = {};
   attributes.colormap = XCreateColormap(display, parent, visual->visual, AllocNone);
@@ -130,66 +103,54 @@ BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *) {
   attributes.background_pixmap = None;  // GL paints every pixel; no flash of a background
   attributes.event_mask = NoEventMask;
   attributes.do_not_propagate_mask = NoEventMask;
-  Window child = XCreateWindow(display, parent, 0, 0, std::max(1, parent_attributes.width),
-                               std::max(1, parent_attributes.height), 0, visual->depth, InputOutput,
-                               visual->visual,
+  Window child = XCreateWindow(display, parent, 0, 0, w->width, w->height, 0, visual->depth,
+                               InputOutput, visual->visual,
                                CWColormap | CWBorderPixel | CWBackPixmap | CWEventMask | CWDontPropagate,
                                &attributes);
   XFree(visual);
   XMapWindow(display, child);
   XFlush(display);
-  surfaces.push_back({parent, child, format, config,
-                      config_attribute(display, config, GLX_DOUBLEBUFFER) != 0});
-  return TRUE;
+  return new gl_surface{child, config, config_attribute(display, config, GLX_DOUBLEBUFFER) != 0};
 }
 
-void gl_surface_follow(Window parent, int width, int height) {
-  Display *display = x11_display();
-  const gl_surface *surface = surface_of(parent);
-  if (!display || !surface) return;
-  XResizeWindow(display, surface->child, std::max(1, width), std::max(1, height));
+void glx_resize_surface(window_record *w) {
+  XResizeWindow(x11_display(), w->surface->child, w->width, w->height);
 }
+
+// The child window goes with its parent.
+void glx_destroy_surface(gl_surface *surface) { delete surface; }
 
 // A single-buffered surface is drawn straight into the window; finishing
 // the GL work is what makes the picture appear.
-BOOL WINAPI SwapBuffers(HDC hdc) {
-  Display *display = x11_display();
-  const gl_surface *surface = surface_of(window_of(hdc));
-  if (!display || !surface) return FALSE;
-  if (surface->double_buffered)
-    glXSwapBuffers(display, surface->child);
+bool glx_swap_buffers(window_record *w) {
+  if (w->surface->double_buffered)
+    glXSwapBuffers(x11_display(), w->surface->child);
   else
     glFinish();
-  return TRUE;
+  return true;
 }
 
-HGLRC WINAPI wglCreateContext(HDC hdc) {
-  Display *display = x11_display();
-  const gl_surface *surface = surface_of(window_of(hdc));
-  if (!display || !surface) return nullptr;
-  GLXContext context = glXCreateNewContext(display, surface->config, GLX_RGBA_TYPE, nullptr, True);
+HGLRC glx_create_context(window_record *w) {
+  GLXContext context =
+      glXCreateNewContext(x11_display(), w->surface->config, GLX_RGBA_TYPE, nullptr, True);
   return reinterpret_cast<HGLRC>(context);
 }
 
-BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc) {
+bool glx_make_current(window_record *w, HGLRC context) {
   Display *display = x11_display();
-  if (!display) return FALSE;
-  if (!hglrc) return glXMakeContextCurrent(display, None, None, nullptr);
-  const gl_surface *surface = surface_of(window_of(hdc));
-  if (!surface) return FALSE;
-  return glXMakeContextCurrent(display, surface->child, surface->child,
-                               reinterpret_cast<GLXContext>(hglrc));
+  if (!w) return glXMakeContextCurrent(display, None, None, nullptr);
+  return glXMakeContextCurrent(display, w->surface->child, w->surface->child,
+                               reinterpret_cast<GLXContext>(context));
 }
 
-BOOL WINAPI wglDeleteContext(HGLRC hglrc) {
+bool glx_delete_context(HGLRC hglrc) {
   Display *display = x11_display();
-  if (!display || !hglrc) return FALSE;
   GLXContext context = reinterpret_cast<GLXContext>(hglrc);
   if (glXGetCurrentContext() == context) glXMakeContextCurrent(display, None, None, nullptr);
   glXDestroyContext(display, context);
-  return TRUE;
+  return true;
 }
 
-PROC WINAPI wglGetProcAddress(LPCSTR lpszProc) {
-  return reinterpret_cast<PROC>(glXGetProcAddressARB(reinterpret_cast<const GLubyte *>(lpszProc)));
+PROC glx_proc_address(const char *name) {
+  return reinterpret_cast<PROC>(glXGetProcAddressARB(reinterpret_cast<const GLubyte *>(name)));
 }

@@ -1,4 +1,4 @@
-#include "platform/posix/gtk_session.h"
+#include "platform/gtk/session.h"
 
 bool gtk_session_open() {
   static const bool opened = gtk_init_check(nullptr, nullptr);

@@ -1,5 +1,5 @@
 // X input events as the saver's window messages.
-#include "platform/posix/windows_internal.h"
+#include "platform/x11/backend.h"
 
 namespace {
 

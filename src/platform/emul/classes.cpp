@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/windows_internal.h"
+#include "platform/emul/internal.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // CONFIGDLG and ABOUTDLG as in res/torvane.rc (a unit test compares them).
-#include "platform/posix/dialog_templates.h"
+#include "platform/emul/dialog_templates.h"
 
 #include "resource.h"
 

@@ -2,7 +2,7 @@
 // widget per control at its rectangle. Dialog units are converted with the
 // base units of the dialog font, measured as Windows measures them (average
 // width of the 52 letters, line height).
-#include "platform/posix/dialog_window.h"
+#include "platform/gtk/dialog_window.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ GtkWidget *make_text(const char *text) {
   return label;
 }
 
-GtkWidget *make_item_widget(DialogItem &item) {
+GtkWidget *make_item_widget(dialog_control &item) {
   const char *text = item.tmpl->text;
   switch (item.kind) {
     case ITEM_PUSH_BUTTON: return gtk_button_new_with_label(text);
@@ -76,8 +76,9 @@ GtkWidget *make_item_widget(DialogItem &item) {
       // Every radio button is alone in a GTK group with its hidden partner,
       // so that it can be cleared; the dialog's own groups decide which
       // buttons a click clears.
-      item.radio_off = GTK_WIDGET(g_object_ref_sink(gtk_radio_button_new(nullptr)));
-      return gtk_radio_button_new_with_label_from_widget(GTK_RADIO_BUTTON(item.radio_off), text);
+      item.widget->radio_off = GTK_WIDGET(g_object_ref_sink(gtk_radio_button_new(nullptr)));
+      return gtk_radio_button_new_with_label_from_widget(GTK_RADIO_BUTTON(item.widget->radio_off),
+                                                         text);
     case ITEM_GROUP_BOX: return gtk_frame_new(text);
     case ITEM_TEXT: return make_text(text);
     case ITEM_TRACKBAR: return make_trackbar();
@@ -116,13 +117,14 @@ GtkWidget *make_caption(GtkWidget *window, const char *caption, bool context_hel
 
 // The screen position of the owner's client area, where an owned dialog's
 // position is counted from.
-void client_origin(OpenDialog *owner, int *x, int *y) {
+void client_origin(open_dialog *owner, int *x, int *y) {
   *x = *y = 0;
   if (!owner) return;
-  gtk_widget_realize(owner->window);  // not yet done while the owner initialises
+  toolkit_window &o = *owner->window;
+  gtk_widget_realize(o.window);  // not yet done while the owner initialises
   int client_x, client_y;
-  gtk_widget_translate_coordinates(owner->client, owner->window, 0, 0, &client_x, &client_y);
-  gdk_window_get_origin(gtk_widget_get_window(owner->window), x, y);
+  gtk_widget_translate_coordinates(o.client, o.window, 0, 0, &client_x, &client_y);
+  gdk_window_get_origin(gtk_widget_get_window(o.window), x, y);
   *x += client_x;
   *y += client_y;
 }
@@ -136,14 +138,15 @@ void dress_as_dialog(GtkWidget *window, const char *caption, bool context_help) 
   gtk_window_set_titlebar(GTK_WINDOW(window), make_caption(window, caption, context_help));
 }
 
-void build_dialog_window(OpenDialog &dialog, OpenDialog *owner) {
+void build_dialog_window(open_dialog &dialog) {
   const DialogTemplate &tmpl = *dialog.tmpl;
   GtkWidget *window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-  dialog.window = window;
+  dialog.window = new toolkit_window{window, nullptr, nullptr};
   dress_as_dialog(window, tmpl.caption, tmpl.style & DS_CONTEXTHELP);
   gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
   gtk_window_set_modal(GTK_WINDOW(window), TRUE);
-  if (owner) gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(owner->window));
+  if (dialog.owner)
+    gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(dialog.owner->window->window));
 
   BaseUnits units = measure_base_units(window);
   auto px_x = [&](int du) { return du * units.x / 4; };
@@ -151,29 +154,37 @@ void build_dialog_window(OpenDialog &dialog, OpenDialog *owner) {
 
   // A GtkLayout is exactly the size it is given, however tall its wrapped
   // texts would like to be.
-  dialog.client = gtk_layout_new(nullptr, nullptr);
-  gtk_style_context_add_class(gtk_widget_get_style_context(dialog.client), "client");
-  gtk_widget_set_size_request(dialog.client, px_x(tmpl.cx), px_y(tmpl.cy));
-  gtk_container_add(GTK_CONTAINER(window), dialog.client);
+  GtkWidget *client = gtk_layout_new(nullptr, nullptr);
+  dialog.window->client = client;
+  gtk_style_context_add_class(gtk_widget_get_style_context(client), "client");
+  gtk_widget_set_size_request(client, px_x(tmpl.cx), px_y(tmpl.cy));
+  gtk_container_add(GTK_CONTAINER(window), client);
 
-  for (DialogItem &item : dialog.items) {
+  for (dialog_control &item : dialog.controls) {
     const DialogItemTemplate &t = *item.tmpl;
-    item.widget = make_item_widget(item);
-    gtk_widget_set_can_focus(item.widget, (t.style & WS_TABSTOP) != 0);
-    gtk_widget_set_size_request(item.widget, px_x(t.cx), px_y(t.cy));
-    gtk_layout_put(GTK_LAYOUT(dialog.client), item.widget, px_x(t.x), px_y(t.y));
+    item.widget = new toolkit_widget{nullptr, nullptr};
+    GtkWidget *widget = make_item_widget(item);
+    item.widget->widget = widget;
+    gtk_widget_set_can_focus(widget, (t.style & WS_TABSTOP) != 0);
+    gtk_widget_set_size_request(widget, px_x(t.cx), px_y(t.cy));
+    gtk_layout_put(GTK_LAYOUT(client), widget, px_x(t.x), px_y(t.y));
   }
 
   int x, y;
-  client_origin(owner, &x, &y);
+  client_origin(dialog.owner, &x, &y);
   gtk_window_move(GTK_WINDOW(window), x + px_x(tmpl.x), y + px_y(tmpl.y));
 }
 
-void destroy_dialog_window(OpenDialog &dialog) {
-  for (DialogItem &item : dialog.items)
-    if (item.radio_off) {
-      gtk_widget_destroy(item.radio_off);
-      g_object_unref(item.radio_off);
+void destroy_dialog_window(open_dialog &dialog) {
+  for (dialog_control &item : dialog.controls) {
+    if (GtkWidget *off = item.widget->radio_off) {
+      gtk_widget_destroy(off);
+      g_object_unref(off);
     }
-  gtk_widget_destroy(dialog.window);
+    delete item.widget;
+    item.widget = nullptr;
+  }
+  gtk_widget_destroy(dialog.window->window);
+  delete dialog.window;
+  dialog.window = nullptr;
 }

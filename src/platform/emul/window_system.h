@@ -1,0 +1,97 @@
+// The seam between the Win32 window, GL and cursor calls and the window
+// system under them. As Wine's user32 sits on a window-system driver, the
+// Win32 rules (the window table, the message queue, what a device context
+// is, that a pixel format is set once) live in emul/, and a backend
+// (x11/, wayland/) only creates native windows and surfaces and translates
+// native events into the window_* reports below. A new window system is a
+// new backend folder implementing `window_system`.
+#pragma once
+
+#include <string>
+
+#include "platform/win32.h"
+
+struct native_window;  // a backend's own part of a window
+struct gl_surface;     // a backend's GL drawable for a window
+
+// Everything one window made by CreateWindowExA has.
+struct window_record {
+  HWND hwnd;            // handed out by the backend (on X11: the X window id)
+  WNDPROC proc;
+  std::string title;
+  bool full_screen;     // WS_POPUP with WS_EX_TOPMOST: above all, takes the input
+  HWND parent;          // a child's parent, another program's window; else null
+  int x, y;             // asked-for position, in the parent or on the screen
+  int width, height;    // client size
+  bool shown;
+  native_window *native;
+  gl_surface *surface;  // set once by SetPixelFormat
+  int pixel_format;
+};
+
+struct window_system {
+  const char *name;
+  // Opens the connection on first use; false without a display.
+  bool (*connect)();
+  // The display it connects to, for messages.
+  const char *(*display_name)();
+  // SM_CXSCREEN and SM_CYSCREEN; 0 for anything else.
+  int (*screen_metric)(int index);
+  // Handles every pending native event, reporting through window_* below.
+  void (*pump)();
+
+  // Creates the native window for `w` (size and kind filled in) and returns
+  // its handle; null when the parent is not a window or creation fails.
+  HWND (*create_window)(window_record *w);
+  void (*show_window)(window_record *w);
+  // Destroys w's native window, unless the window system destroyed it
+  // already (`gone`); frees the surface too.
+  void (*destroy_window)(window_record *w, bool gone);
+  // Any window's rectangle on the screen and client size, another
+  // program's too; false when there is no such window.
+  bool (*window_rect)(HWND hWnd, RECT *rect);
+  bool (*client_size)(HWND hWnd, int *width, int *height);
+  // Whether the pointer shows over w.
+  void (*set_cursor_visible)(window_record *w, bool visible);
+  bool (*cursor_pos)(POINT *point);
+  // The window XScreenSaver's --root draws on when it names none; null
+  // where the window system has none.
+  HWND (*root_window)();
+
+  // GL: pixel formats are numbered from 1; 0 is none.
+  int (*bits_per_pixel)();
+  int (*choose_pixel_format)(const PIXELFORMATDESCRIPTOR &pfd);
+  gl_surface *(*create_surface)(window_record *w, int format);
+  // The surface follows w's new size.
+  void (*resize_surface)(window_record *w);
+  HGLRC (*create_context)(window_record *w);
+  // w null: no context current.
+  bool (*make_current)(window_record *w, HGLRC context);
+  bool (*delete_context)(HGLRC context);
+  bool (*swap_buffers)(window_record *w);
+  PROC (*proc_address)(const char *name);
+};
+
+// The backend the program runs on; set once at start (the Linux main).
+void use_window_system(const window_system *backend);
+// The backend once connected; null without one or without a display.
+const window_system *connected_window_system();
+
+// The window table.
+window_record *find_window(HWND hWnd);
+// The window whose parent is `parent`, another program's window; or null.
+window_record *window_with_parent(HWND parent);
+// Every window, oldest first, for a backend looking one up by its own
+// criteria; valid until a window is created or destroyed.
+window_record *const *all_windows(int *count);
+
+// Reports from a backend.
+// Input for w (keys, buttons, motion, activation), as a window message.
+void window_input(window_record *w, UINT message, WPARAM wParam, LPARAM lParam);
+// w's client area has a new size: its surface follows and WM_SIZE is queued.
+void window_resized(window_record *w, int width, int height);
+// The user asked the window system to close w: WM_CLOSE is queued.
+void window_close_requested(window_record *w);
+// w's native window is gone (its parent went, or the server took it):
+// WM_DESTROY, and w leaves the table.
+void window_vanished(window_record *w);

@@ -1,0 +1,39 @@
+// The X11 window system: Xlib windows and events, GLX surfaces and contexts.
+#include "platform/x11/backend.h"
+
+#include "platform/x11/display.h"
+
+namespace {
+
+bool connect() { return x11_display() != nullptr; }
+
+const char *display_name() { return XDisplayName(nullptr); }
+
+const window_system x11 = {
+    "x11",
+    connect,
+    display_name,
+    x11_screen_metric,
+    x11_pump,
+    x11_create_window,
+    x11_show_window,
+    x11_destroy_window,
+    x11_window_rect,
+    x11_client_size,
+    x11_set_cursor_visible,
+    x11_cursor_pos,
+    x11_root_window,
+    glx_bits_per_pixel,
+    glx_choose_pixel_format,
+    glx_create_surface,
+    glx_resize_surface,
+    glx_create_context,
+    glx_make_current,
+    glx_delete_context,
+    glx_swap_buffers,
+    glx_proc_address,
+};
+
+}  // namespace
+
+const window_system *x11_window_system() { return &x11; }

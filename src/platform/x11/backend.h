@@ -1,0 +1,50 @@
+// What the X11 backend's files share. A window handle is the X window id of
+// the saver window; GL draws into a child window with the pixel format's
+// visual (glx.cpp).
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include "platform/emul/window_system.h"
+
+// The X11 implementation of the window system.
+const window_system *x11_window_system();
+
+inline HWND to_hwnd(Window id) { return reinterpret_cast<HWND>(static_cast<UINT_PTR>(id)); }
+inline Window to_window(HWND hWnd) { return static_cast<Window>(reinterpret_cast<UINT_PTR>(hWnd)); }
+
+// windows.cpp
+HWND x11_create_window(window_record *w);
+void x11_show_window(window_record *w);
+void x11_destroy_window(window_record *w, bool gone);
+bool x11_window_rect(HWND hWnd, RECT *rect);
+bool x11_client_size(HWND hWnd, int *width, int *height);
+int x11_screen_metric(int index);
+HWND x11_root_window();
+// The saver window an X window belongs to: itself, or the nearest ancestor
+// in the table (the GL child inside a saver window); null if none.
+window_record *x11_owner_window(Window id);
+
+// events.cpp
+void x11_pump();
+
+// input.cpp: the message an input event (key, button, motion, focus)
+// becomes; false for any other event and for input the saver has no
+// message for.
+bool x_input_message(const XEvent &event, MSG *msg);
+
+// cursor.cpp
+void x11_set_cursor_visible(window_record *w, bool visible);
+bool x11_cursor_pos(POINT *point);
+
+// glx.cpp
+int glx_bits_per_pixel();
+int glx_choose_pixel_format(const PIXELFORMATDESCRIPTOR &pfd);
+gl_surface *glx_create_surface(window_record *w, int format);
+void glx_resize_surface(window_record *w);
+void glx_destroy_surface(gl_surface *surface);
+HGLRC glx_create_context(window_record *w);
+bool glx_make_current(window_record *w, HGLRC context);
+bool glx_delete_context(HGLRC context);
+bool glx_swap_buffers(window_record *w);
+PROC glx_proc_address(const char *name);

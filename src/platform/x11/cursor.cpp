@@ -1,0 +1,41 @@
+// The pointer over the saver's windows: an invisible cursor hides it.
+#include "platform/x11/backend.h"
+#include "platform/x11/display.h"
+
+namespace {
+
+Cursor invisible_cursor(Display *display) {
+  static Cursor cursor = None;
+  if (cursor == None) {
+    static char no_bits[1] = {0};
+    Pixmap blank = XCreateBitmapFromData(display, DefaultRootWindow(display), no_bits, 1, 1);
+    XColor black = {};
+    cursor = XCreatePixmapCursor(display, blank, blank, &black, &black, 0, 0);
+    XFreePixmap(display, blank);
+  }
+  return cursor;
+}
+
+}  // namespace
+
+void x11_set_cursor_visible(window_record *w, bool visible) {
+  Display *display = x11_display();
+  if (visible)
+    XUndefineCursor(display, to_window(w->hwnd));
+  else
+    XDefineCursor(display, to_window(w->hwnd), invisible_cursor(display));
+  XFlush(display);
+}
+
+bool x11_cursor_pos(POINT *point) {
+  Display *display = x11_display();
+  Window root, child;
+  int root_x, root_y, x, y;
+  unsigned int buttons;
+  if (!XQueryPointer(display, DefaultRootWindow(display), &root, &child, &root_x, &root_y, &x, &y,
+                     &buttons))
+    return false;
+  point->x = root_x;
+  point->y = root_y;
+  return true;
+}

@@ -1,0 +1,74 @@
+// X events as reports to the window table: destruction, size changes, the
+// window manager's close, and input.
+#include "platform/x11/backend.h"
+#include "platform/x11/display.h"
+
+namespace {
+
+// A saver window, or the child of a window that went: the server took the
+// child with it.
+void handle_destroy(Window gone) {
+  if (window_record *w = find_window(to_hwnd(gone))) {
+    window_vanished(w);
+  } else if (window_record *child = window_with_parent(to_hwnd(gone))) {
+    window_vanished(child);
+  }
+}
+
+// A preview fills its parent: XScreenSaver resizes its window when a
+// monitor changes. The child's own ConfigureNotify then brings WM_SIZE.
+void follow_parent(const XConfigureEvent &configure) {
+  window_record *child = window_with_parent(to_hwnd(configure.window));
+  if (child && (child->width != configure.width || child->height != configure.height))
+    XResizeWindow(x11_display(), to_window(child->hwnd), configure.width, configure.height);
+}
+
+void handle_configure(const XConfigureEvent &configure) {
+  follow_parent(configure);
+  if (window_record *w = find_window(to_hwnd(configure.window)))
+    window_resized(w, configure.width, configure.height);
+}
+
+void handle_client_message(const XClientMessageEvent &message) {
+  window_record *w = find_window(to_hwnd(message.window));
+  if (w && message.format == 32 &&
+      static_cast<Atom>(message.data.l[0]) == x11_wm_delete_window())
+    window_close_requested(w);
+}
+
+void handle_input(const XEvent &event) {
+  MSG msg = {};
+  if (!x_input_message(event, &msg)) return;
+  if (window_record *owner = x11_owner_window(event.xany.window))
+    window_input(owner, msg.message, msg.wParam, msg.lParam);
+}
+
+void handle_x_event(const XEvent &event) {
+  switch (event.type) {
+    case DestroyNotify:
+      handle_destroy(event.xdestroywindow.window);
+      return;
+    case ConfigureNotify:
+      handle_configure(event.xconfigure);
+      return;
+    case ClientMessage:
+      handle_client_message(event.xclient);
+      return;
+    default:
+      handle_input(event);
+      return;
+  }
+}
+
+}  // namespace
+
+void x11_pump() {
+  Display *display = x11_display();
+  while (XPending(display)) {
+    XEvent event;
+    XNextEvent(display, &event);
+    handle_x_event(event);
+  }
+  // A window that vanished without its DestroyNotify reaching us.
+  if (XID bad = x11_take_bad_window()) handle_destroy(bad);
+}

@@ -1,0 +1,137 @@
+// Saver windows as X windows: creating, mapping, measuring and destroying
+// them, and finding the saver window an X window belongs to.
+#include <time.h>
+
+#include "platform/x11/backend.h"
+#include "platform/x11/display.h"
+
+namespace {
+
+const long full_screen_events = KeyPressMask | ButtonPressMask | ButtonReleaseMask |
+                                PointerMotionMask | FocusChangeMask | StructureNotifyMask;
+// A child leaves all input to its parent: unselected events travel up.
+const long child_events = StructureNotifyMask;
+const unsigned grabbed_pointer_events = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
+
+void sleep_milliseconds(long ms) {
+  timespec pause = {0, ms * 1000000L};
+  nanosleep(&pause, nullptr);
+}
+
+// Without a window manager nobody hands the full-screen window the
+// keyboard, so it takes the focus and grabs keyboard and pointer itself.
+// Another client may hold a grab for a moment (a menu closing): retry briefly.
+void take_input(Display *display, Window id) {
+  XSetInputFocus(display, id, RevertToParent, CurrentTime);
+  bool keyboard = false, pointer = false;
+  for (int attempt = 0; attempt < 100 && !(keyboard && pointer); attempt++) {
+    if (attempt) sleep_milliseconds(10);
+    if (!keyboard)
+      keyboard = XGrabKeyboard(display, id, False, GrabModeAsync, GrabModeAsync, CurrentTime) ==
+                 GrabSuccess;
+    if (!pointer)
+      pointer = XGrabPointer(display, id, False, grabbed_pointer_events, GrabModeAsync,
+                             GrabModeAsync, None, None, CurrentTime) == GrabSuccess;
+  }
+}
+
+bool window_exists(Display *display, Window id) {
+  XWindowAttributes attributes;
+  return id && XGetWindowAttributes(display, id, &attributes);
+}
+
+// A top-level window takes the window manager's close as WM_CLOSE.
+void accept_close_requests(Display *display, Window id) {
+  Atom delete_window = x11_wm_delete_window();
+  XSetWMProtocols(display, id, &delete_window, 1);
+}
+
+}  // namespace
+
+HWND x11_create_window(window_record *w) {
+  Display *display = x11_display();
+  Window root = DefaultRootWindow(display);
+  Window parent = w->parent ? to_window(w->parent) : root;
+  if (w->parent && !window_exists(display, parent)) return nullptr;
+
+  XSetWindowAttributes attributes = {};
+  attributes.background_pixmap = None;  // only the renderer paints
+  // Above everything, window manager or not; a child of the root window is a
+  // top-level window too, and no window manager's business either.
+  attributes.override_redirect = w->full_screen || parent == root;
+  attributes.event_mask = w->full_screen ? full_screen_events : child_events;
+  Window id = XCreateWindow(display, parent, w->x, w->y, w->width, w->height, 0, CopyFromParent,
+                            InputOutput, CopyFromParent,
+                            CWBackPixmap | CWOverrideRedirect | CWEventMask, &attributes);
+  if (!window_exists(display, id)) return nullptr;  // the parent could not hold it
+  XStoreName(display, id, w->title.c_str());
+  if (w->parent)
+    XSelectInput(display, parent, StructureNotifyMask);  // its end is ours
+  else
+    accept_close_requests(display, id);
+  return to_hwnd(id);
+}
+
+void x11_show_window(window_record *w) {
+  Display *display = x11_display();
+  Window id = to_window(w->hwnd);
+  if (w->full_screen) {
+    XMapRaised(display, id);
+    XSync(display, False);  // viewable before it can take the focus
+    take_input(display, id);
+  } else {
+    XMapWindow(display, id);
+  }
+  XFlush(display);
+}
+
+void x11_destroy_window(window_record *w, bool gone) {
+  Display *display = x11_display();
+  if (w->surface) glx_destroy_surface(w->surface);
+  if (!gone) XDestroyWindow(display, to_window(w->hwnd));
+  XFlush(display);
+}
+
+window_record *x11_owner_window(Window id) {
+  Display *display = x11_display();
+  while (id) {
+    if (window_record *w = find_window(to_hwnd(id))) return w;
+    Window root, parent, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, id, &root, &parent, &children, &count)) return nullptr;
+    if (children) XFree(children);
+    id = parent == root ? 0 : parent;
+  }
+  return nullptr;
+}
+
+bool x11_window_rect(HWND hWnd, RECT *rect) {
+  Display *display = x11_display();
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display, to_window(hWnd), &attributes)) return false;
+  int x, y;
+  Window child;
+  XTranslateCoordinates(display, to_window(hWnd), attributes.root, 0, 0, &x, &y, &child);
+  int border = attributes.border_width;
+  *rect = RECT{x - border, y - border, x + attributes.width + border,
+               y + attributes.height + border};
+  return true;
+}
+
+bool x11_client_size(HWND hWnd, int *width, int *height) {
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(x11_display(), to_window(hWnd), &attributes)) return false;
+  *width = attributes.width;
+  *height = attributes.height;
+  return true;
+}
+
+int x11_screen_metric(int index) {
+  Display *display = x11_display();
+  int screen = DefaultScreen(display);
+  if (index == SM_CXSCREEN) return DisplayWidth(display, screen);
+  if (index == SM_CYSCREEN) return DisplayHeight(display, screen);
+  return 0;
+}
+
+HWND x11_root_window() { return to_hwnd(DefaultRootWindow(x11_display())); }
