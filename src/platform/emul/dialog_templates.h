@@ -1,5 +1,5 @@
-// The program's dialog templates for Linux: the same dialogs that
-// res/torvane.rc gives Windows, as a table the toolkit layer builds from.
+// The program's dialog templates for Linux: the dialogs of res/torvane.rc,
+// as a table generated from the script at build time (tools/rcdialogs).
 #pragma once
 
 #include "platform/win32.h"

@@ -1,90 +1,46 @@
-// The Linux dialog table says what res/torvane.rc says, and its lookups.
+// The Linux dialog table, generated from res/torvane.rc, and its lookups.
 #include "platform/emul/dialog_templates.h"
-#include "rc_parser.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <strings.h>
 
 namespace {
 
-std::string read_file(const std::string &path) {
-  std::ifstream file(path);
-  if (!file) throw std::runtime_error("cannot read " + path);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
+TEST(DialogTemplates, CarryTheScriptsDialogsWithTheirControls) {
+  ASSERT_EQ(dialog_template_count, 2);
+  const DialogTemplate &config = *find_dialog_template("configdlg");
+  EXPECT_STREQ(config.caption, "Configure...");
+  EXPECT_EQ(config.style, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
+                              DS_SETFONT | DS_3DLOOK | DS_CONTEXTHELP);
+  EXPECT_EQ(config.ex_style, 0x401u);
+  EXPECT_EQ(config.x, 32);
+  EXPECT_EQ(config.cy, 243);
+  EXPECT_EQ(config.point_size, 8);
+  EXPECT_STREQ(config.font, "MS Sans Serif");
+  ASSERT_EQ(config.item_count, 27);
+  const DialogItemTemplate &flags = config.items[0];
+  EXPECT_STREQ(flags.text, "Flags");
+  EXPECT_EQ(flags.id, IDC_FLAGS_GROUP);
+  EXPECT_EQ(flags.style, WS_CHILD | WS_VISIBLE | BS_GROUPBOX | WS_GROUP);
+  EXPECT_EQ(flags.x, 8);
+  EXPECT_EQ(flags.y, 120);
+  EXPECT_EQ(flags.cx, 164);
+  EXPECT_EQ(flags.cy, 112);
+  EXPECT_EQ(config.items[15].id, IDC_SKIN4);
+  EXPECT_STREQ(config.items[15].text, "skin4");
+  EXPECT_STREQ(config.items[24].cls, "msctls_trackbar32");
+  EXPECT_STREQ(config.items[25].text, "Multitexture (if availible)");
 
-// The Windows names the script uses, with the values the platform header gives.
-std::map<std::string, long> script_symbols() {
-  std::map<std::string, long> symbols = read_defines(read_file(TORVANE_RES_DIR "/resource.h"));
-  const std::pair<const char *, long> windows[] = {
-      {"WS_POPUP", WS_POPUP},         {"WS_CHILD", WS_CHILD},
-      {"WS_VISIBLE", WS_VISIBLE},     {"WS_CAPTION", WS_CAPTION},
-      {"WS_SYSMENU", WS_SYSMENU},     {"WS_GROUP", WS_GROUP},
-      {"WS_TABSTOP", WS_TABSTOP},     {"WS_EX_DLGMODALFRAME", WS_EX_DLGMODALFRAME},
-      {"WS_EX_CONTEXTHELP", WS_EX_CONTEXTHELP}, {"DS_3DLOOK", DS_3DLOOK},
-      {"DS_SETFONT", DS_SETFONT},     {"DS_MODALFRAME", DS_MODALFRAME},
-      {"DS_CONTEXTHELP", DS_CONTEXTHELP}, {"BS_PUSHBUTTON", BS_PUSHBUTTON},
-      {"BS_AUTOCHECKBOX", BS_AUTOCHECKBOX}, {"BS_GROUPBOX", BS_GROUPBOX},
-      {"BS_AUTORADIOBUTTON", BS_AUTORADIOBUTTON}, {"BS_CENTER", BS_CENTER},
-      {"SS_LEFT", SS_LEFT},           {"IDOK", IDOK},
-      {"IDCANCEL", IDCANCEL},
-  };
-  for (const auto &symbol : windows) symbols.insert(symbol);
-  return symbols;
-}
-
-std::vector<RcDialog> script_dialogs() {
-  return read_dialogs(read_file(TORVANE_RES_DIR "/torvane.rc"), script_symbols());
-}
-
-TEST(DialogTemplates, MatchTheResourceScript) {
-  std::vector<RcDialog> dialogs = script_dialogs();
-  ASSERT_EQ((int)dialogs.size(), dialog_template_count);
-  for (const RcDialog &rc : dialogs) {
-    SCOPED_TRACE(rc.name);
-    const DialogTemplate *table = find_dialog_template(rc.name.c_str());
-    ASSERT_NE(table, nullptr);
-    EXPECT_STREQ(table->name, rc.name.c_str());
-    EXPECT_EQ(table->style, rc.style);
-    EXPECT_EQ(table->ex_style, rc.ex_style);
-    EXPECT_EQ(table->x, rc.x);
-    EXPECT_EQ(table->y, rc.y);
-    EXPECT_EQ(table->cx, rc.cx);
-    EXPECT_EQ(table->cy, rc.cy);
-    EXPECT_EQ(table->caption, rc.caption);
-    EXPECT_EQ(table->point_size, rc.point_size);
-    EXPECT_EQ(table->font, rc.font);
-    ASSERT_EQ(table->item_count, (int)rc.controls.size());
-    for (int i = 0; i < table->item_count; i++) {
-      SCOPED_TRACE("control " + std::to_string(i + 1));
-      const DialogItemTemplate &item = table->items[i];
-      const RcControl &control = rc.controls[i];
-      EXPECT_EQ(item.text, control.text);
-      EXPECT_EQ(item.id, control.id);
-      EXPECT_EQ(strcasecmp(item.cls, control.cls.c_str()), 0) << item.cls << " " << control.cls;
-      EXPECT_EQ(item.style, control.style);
-      EXPECT_EQ(item.x, control.x);
-      EXPECT_EQ(item.y, control.y);
-      EXPECT_EQ(item.cx, control.cx);
-      EXPECT_EQ(item.cy, control.cy);
-    }
-  }
-}
-
-TEST(DialogTemplates, TheScriptHasBothDialogsAsTheCodeAsksForThem) {
-  std::vector<RcDialog> dialogs = script_dialogs();
-  ASSERT_EQ(dialogs.size(), 2u);
-  EXPECT_EQ(strcasecmp(dialogs[0].name.c_str(), "configdlg"), 0);
-  EXPECT_EQ(dialogs[0].controls.size(), 27u);
-  EXPECT_EQ(strcasecmp(dialogs[1].name.c_str(), "AboutDlg"), 0);
-  EXPECT_EQ(dialogs[1].controls.size(), 5u);
+  const DialogTemplate &about = *find_dialog_template("AboutDlg");
+  EXPECT_STREQ(about.caption, "About Torvane Screensaver...");
+  ASSERT_EQ(about.item_count, 5);
+  EXPECT_STREQ(about.items[0].text, "Sure");
+  EXPECT_EQ(about.items[0].id, IDOK);
+  EXPECT_EQ(about.items[0].x, 28);
+  EXPECT_STREQ(about.items[3].text, "October 1999  v1.0");
 }
 
 TEST(DialogTemplates, AreFoundIgnoringCaseOnly) {
@@ -137,25 +93,6 @@ TEST(DialogTemplates, GiveEveryStaticText65535) {
       }
     }
   }
-}
-
-TEST(RcParser, ReadsStringsWithQuotesAndExpressions) {
-  std::map<std::string, long> symbols = {{"A", 1}, {"B", 4}};
-  std::vector<RcDialog> dialogs = read_dialogs(
-      "// comment\n#include <x.h>\nI ICON \"i.ico\"\n"
-      "D DIALOGEX 1, 2, 3, 4\nSTYLE A | B | 0x10\nCAPTION \"say \"\"hi\"\"\"\n"
-      "FONT 8, \"F\"\nBEGIN\n CONTROL \"t\", (-1), \"Static\", A, 5, 6, 7, 8\nEND\n",
-      symbols);
-  ASSERT_EQ(dialogs.size(), 1u);
-  EXPECT_EQ(dialogs[0].style, 0x15u);
-  EXPECT_EQ(dialogs[0].caption, "say \"hi\"");
-  ASSERT_EQ(dialogs[0].controls.size(), 1u);
-  EXPECT_EQ(dialogs[0].controls[0].id, -1);  // a DIALOGEX control id is 32 bits
-  EXPECT_EQ(dialogs[0].controls[0].cy, 8);
-  EXPECT_THROW(read_dialogs("D DIALOGEX 1, 2, 3, 4\nSTYLE C\nBEGIN\nEND\n", symbols),
-               std::runtime_error);
-  EXPECT_THROW(read_dialogs("D DIALOGEX 1, 2, 3, 4\nBEGIN\n CONTROL \"t\n", symbols),
-               std::runtime_error);
 }
 
 }  // namespace

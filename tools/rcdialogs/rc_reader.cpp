@@ -1,19 +1,21 @@
-#include "rc_parser.h"
+#include "rc_reader.h"
 
 #include <cctype>
 #include <cstdlib>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 
 namespace {
 
 struct Token {
-  enum Kind { WORD, NUMBER, STRING, PUNCT } kind;
+  enum Kind { WORD, NUMBER, STRING, PUNCT, LINE_END } kind;
   std::string text;
 };
 
 // Comments and preprocessor lines are dropped; strings keep their text with
-// doubled quotes undone.
+// doubled quotes undone. Line ends are kept, as they end the statements that
+// have no block.
 std::vector<Token> tokenize(const std::string &script) {
   std::vector<Token> tokens;
   size_t i = 0, n = script.size();
@@ -21,6 +23,8 @@ std::vector<Token> tokenize(const std::string &script) {
   while (i < n) {
     char c = script[i];
     if (c == '\n') {
+      if (!tokens.empty() && tokens.back().kind != Token::LINE_END)
+        tokens.push_back({Token::LINE_END, "end of line"});
       line_start = true;
       i++;
     } else if (std::isspace((unsigned char)c)) {
@@ -60,20 +64,46 @@ std::vector<Token> tokenize(const std::string &script) {
   return tokens;
 }
 
+// Inside a statement line ends do not matter; at the top level they end the
+// statements without a block (`skip_line`).
 class Reader {
  public:
   Reader(std::vector<Token> tokens, const std::map<std::string, long> &symbols)
       : tokens_(std::move(tokens)), symbols_(symbols) {}
 
-  bool at_end() const { return pos_ >= tokens_.size(); }
+  bool at_end() {
+    skip_lines();
+    return pos_ >= tokens_.size();
+  }
 
   const Token &next() {
     if (at_end()) throw std::runtime_error("unexpected end of script");
     return tokens_[pos_++];
   }
 
-  bool peek_word(const char *word) const {
+  bool peek_word(const char *word) {
     return !at_end() && tokens_[pos_].kind == Token::WORD && tokens_[pos_].text == word;
+  }
+
+  bool peek_block_start() { return peek_word("BEGIN") || (!at_end() && tokens_[pos_].text == "{"); }
+
+  void skip_lines() {
+    while (pos_ < tokens_.size() && tokens_[pos_].kind == Token::LINE_END) pos_++;
+  }
+
+  // Skips the rest of the current line.
+  void skip_line() {
+    while (pos_ < tokens_.size() && tokens_[pos_].kind != Token::LINE_END) pos_++;
+  }
+
+  // Skips a BEGIN ... END (or { ... }) block with the blocks nested in it.
+  void skip_block() {
+    int depth = 0;
+    do {
+      const std::string &text = next().text;
+      if (text == "BEGIN" || text == "{") depth++;
+      if (text == "END" || text == "}") depth--;
+    } while (depth > 0);
   }
 
   std::string word() {
@@ -202,19 +232,33 @@ std::map<std::string, long> read_defines(const std::string &header_text) {
   return defines;
 }
 
-// Top level: "name TYPE ..." statements; DIALOGEX ones are read, the others
-// (ICON, RCDATA with a file name) skipped.
+// Top level: DIALOGEX statements are read. The others are skipped: a
+// statement ends with its line (ICON, RCDATA with a file name, LANGUAGE),
+// or, for the kinds that have one, with its block (STRINGTABLE, VERSIONINFO,
+// whose header may span lines, and the like).
 std::vector<RcDialog> read_dialogs(const std::string &script,
                                    const std::map<std::string, long> &symbols) {
+  static const std::set<std::string> with_blocks = {
+      "STRINGTABLE", "VERSIONINFO", "ACCELERATORS", "MENU", "MENUEX", "DIALOG", "TOOLBAR"};
   Reader in(tokenize(script), symbols);
   std::vector<RcDialog> dialogs;
   while (!in.at_end()) {
-    std::string name = in.next().text;
-    std::string type = in.word();
-    if (type == "DIALOGEX")
-      dialogs.push_back(read_dialog(in, name));
-    else
-      in.string();
+    const Token first = in.next();
+    if (first.kind == Token::WORD && with_blocks.count(first.text)) {  // STRINGTABLE BEGIN ...
+      while (!in.peek_block_start()) in.next();
+      in.skip_block();
+      continue;
+    }
+    const Token type = in.next();
+    if (type.text == "DIALOGEX") {
+      dialogs.push_back(read_dialog(in, first.text));
+    } else if (with_blocks.count(type.text)) {
+      while (!in.peek_block_start()) in.next();
+      in.skip_block();
+    } else {
+      in.skip_line();
+      if (in.peek_block_start()) in.skip_block();  // inline data, as RCDATA may have
+    }
   }
   return dialogs;
 }
