@@ -1,16 +1,26 @@
-# Regenerates the images into WORK_DIR with TEXGEN and fails unless every file
-# is byte for byte the one in RES_DIR.
+cmake_minimum_required(VERSION 3.25)
+# Regenerates the images into WORK_DIR with TEXGEN and fails unless every
+# file it draws is byte for byte the one in RES_DIR, and every image the
+# resource script lists is one it draws.
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 execute_process(COMMAND ${TEXGEN} ${WORK_DIR} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "texgen failed: ${status}")
 endif()
-foreach(name SKIN1.rgb SKIN2.rgb SKIN3.rgb SKIN4.rgb REFMAP2.rgb torvane.ico)
+file(GLOB drawn RELATIVE ${WORK_DIR} ${WORK_DIR}/*)
+foreach(name IN LISTS drawn)
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK_DIR}/${name} ${RES_DIR}/${name}
                   RESULT_VARIABLE different)
   if(different)
     message(FATAL_ERROR "${name} differs from res/${name}: regenerate with texgen and commit")
   endif()
   message(STATUS "${name}: identical")
+endforeach()
+file(STRINGS ${RES_DIR}/torvane.rc listed REGEX "^[A-Za-z0-9_]+[ \t]+(RCDATA|ICON)[ \t]+\"")
+foreach(line IN LISTS listed)
+  string(REGEX REPLACE "^.*\"([^\"]+)\".*$" "\\1" file "${line}")
+  if(NOT file IN_LIST drawn)
+    message(FATAL_ERROR "res/torvane.rc lists ${file}, which texgen does not draw")
+  endif()
 endforeach()
