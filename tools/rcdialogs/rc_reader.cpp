@@ -96,8 +96,10 @@ class Reader {
     while (pos_ < tokens_.size() && tokens_[pos_].kind != Token::LINE_END) pos_++;
   }
 
-  // Skips a BEGIN ... END (or { ... }) block with the blocks nested in it.
+  // Skips up to the next BEGIN ... END (or { ... }) block and through it,
+  // with the blocks nested in it.
   void skip_block() {
+    while (!peek_block_start()) next();
     int depth = 0;
     do {
       const std::string &text = next().text;
@@ -245,7 +247,6 @@ std::vector<RcDialog> read_dialogs(const std::string &script,
   while (!in.at_end()) {
     const Token first = in.next();
     if (first.kind == Token::WORD && with_blocks.count(first.text)) {  // STRINGTABLE BEGIN ...
-      while (!in.peek_block_start()) in.next();
       in.skip_block();
       continue;
     }
@@ -253,7 +254,6 @@ std::vector<RcDialog> read_dialogs(const std::string &script,
     if (type.text == "DIALOGEX") {
       dialogs.push_back(read_dialog(in, first.text));
     } else if (with_blocks.count(type.text)) {
-      while (!in.peek_block_start()) in.next();
       in.skip_block();
     } else {
       in.skip_line();
