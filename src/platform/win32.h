@@ -2,7 +2,8 @@
 //
 // On Windows this is the real <windows.h>, <commctrl.h> and <GL/gl.h>.
 // Elsewhere it declares the Win32 subset the saver uses, with the same names,
-// values and signatures; src/platform/posix/ implements it, one area a file:
+// values and signatures; src/platform/ implements it (emul/ over a window
+// system backend and a dialog toolkit; posix/ for the process services):
 //
 //   kernel     GetTickCount, Sleep, OutputDebugStringA
 //   resources  FindResourceA, LoadResource, LockResource (RT_RCDATA, by name)
@@ -20,7 +21,7 @@
 //              SendMessageA (BM_GETCHECK, BM_SETCHECK, TBM_GETPOS, TBM_SETPOS,
 //              TBM_SETRANGE), MessageBoxA
 //
-// Nothing else is supported. A window handle is an X window id.
+// Nothing else is supported.
 #pragma once
 
 // The saver declares the GL_ARB_multitexture entry points as variables of its
