@@ -158,4 +158,19 @@ TEST(RcParser, ReadsStringsWithQuotesAndExpressions) {
                std::runtime_error);
 }
 
+TEST(RcParser, SkipsStringTablesAndVersionBlocks) {
+  std::vector<RcDialog> dialogs = read_dialogs(
+      "STRINGTABLE\nBEGIN\n  1 \"Name\"\nEND\n"
+      "1 VERSIONINFO\nFILEVERSION 1, 0, 0, 0\nFILEOS UNKNOWN_SYMBOL\nBEGIN\n"
+      "  BLOCK \"StringFileInfo\"\n  BEGIN\n    BLOCK \"040904B0\"\n    BEGIN\n"
+      "      VALUE \"FileVersion\", \"1.0\"\n    END\n  END\nEND\n"
+      "D DIALOGEX 1, 2, 3, 4\nCAPTION \"after\"\nBEGIN\nEND\n",
+      {});
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_EQ(dialogs[0].name, "D");
+  EXPECT_EQ(dialogs[0].caption, "after");
+  EXPECT_THROW(read_dialogs("1 VERSIONINFO\nBEGIN\n BLOCK \"x\"\n BEGIN\nEND\n", {}),
+               std::runtime_error);
+}
+
 }  // namespace

@@ -122,6 +122,22 @@ class Reader {
 
   int number() { return (int)expression(); }
 
+  // The rest of a resource statement this reader does not know: up to its
+  // file name, or through its BEGIN ... END block (nested blocks included).
+  void skip_resource() {
+    for (;;) {
+      const Token &token = next();
+      if (token.kind == Token::STRING) return;
+      if (token.kind == Token::WORD && token.text == "BEGIN") break;
+    }
+    for (int depth = 1; depth > 0;) {
+      const Token &token = next();
+      if (token.kind != Token::WORD) continue;
+      if (token.text == "BEGIN") depth++;
+      if (token.text == "END") depth--;
+    }
+  }
+
  private:
   std::vector<Token> tokens_;
   const std::map<std::string, long> &symbols_;
@@ -202,19 +218,24 @@ std::map<std::string, long> read_defines(const std::string &header_text) {
   return defines;
 }
 
-// Top level: "name TYPE ..." statements; DIALOGEX ones are read, the others
-// (ICON, RCDATA with a file name) skipped.
+// Top level: "name TYPE ..." statements and the nameless STRINGTABLE;
+// DIALOGEX ones are read, the others (ICON and RCDATA with a file name,
+// VERSIONINFO and STRINGTABLE blocks) skipped.
 std::vector<RcDialog> read_dialogs(const std::string &script,
                                    const std::map<std::string, long> &symbols) {
   Reader in(tokenize(script), symbols);
   std::vector<RcDialog> dialogs;
   while (!in.at_end()) {
     std::string name = in.next().text;
+    if (name == "STRINGTABLE") {
+      in.skip_resource();
+      continue;
+    }
     std::string type = in.word();
     if (type == "DIALOGEX")
       dialogs.push_back(read_dialog(in, name));
     else
-      in.string();
+      in.skip_resource();
   }
   return dialogs;
 }

@@ -1,6 +1,7 @@
 // A reader for the dialog resources of a resource script: the DIALOGEX
 // statements with STYLE, EXSTYLE, CAPTION, FONT and generic CONTROL lines.
-// Other resource statements (icons, raw data) are skipped.
+// Other resource statements (icons, raw data, string tables, version blocks)
+// are skipped.
 #pragma once
 
 #include <cstdint>
