@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine: `cmake --install` strips torvane.scr;
 # CPack's installer, run silently (/S), puts that stripped program into
-# System32 and registers its uninstaller in Add/Remove Programs; the
-# installed saver runs "/s"; the silent uninstall found there removes the
-# program, the uninstaller and the entry, and leaves the saver's settings.
+# System32, registers its uninstaller in Add/Remove Programs and opens no
+# screen saver settings; the installed saver runs "/s"; the silent uninstall
+# found there removes the program, the uninstaller and the entry, and leaves
+# the saver's settings.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/wine_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/windows_file_lib.sh"
@@ -24,9 +25,16 @@ expect_entry() {
   [ "$got" = "$2 $3" ] || fail "the entry's $1 is \"$got\", expected $2 $3"
 }
 
+# Traced, to see which programs the installer starts: a silent install must
+# not open the screen saver settings (rundll32 desk.cpl,InstallScreenSaver).
+processes="$TORVANE_OUT/install-processes.log"
 status=0
-"$WINE_RUN" "$INSTALLER" /S || status=$?
+WINEDEBUG=+process "$WINE_RUN" "$INSTALLER" /S 2>"$processes" || status=$?
 [ "$status" -eq 0 ] || fail "the silent install ended with $status"
+grep -q "trace:process:" "$processes" || fail "no process trace in $processes"
+if grep -i "CreateProcess.*rundll32" "$processes"; then
+  fail "the silent install opened the screen saver settings"
+fi
 cmp -s "$STRIPPED" "$system32/torvane.scr" || fail "System32 holds no copy of the stripped torvane.scr"
 "$WINE_RUN" reg query "$uninstall_key" | tr -d '\r' >"$entry"
 cat "$entry"
