@@ -1,4 +1,4 @@
-// Ids shared by the resource script and the code: dialog controls and icon.
+// Ids shared by the resource script and the code: dialog controls, icon and name.
 // Plain #defines only, so that the resource compiler can read this file too.
 #pragma once
 
@@ -7,6 +7,9 @@
 #define IDC_TEXT 0xFFFF
 
 #define IDI_TORVANE 1
+
+// The saver's name in the screen saver settings.
+#define IDS_DESCRIPTION 1
 
 // CONFIGDLG; OK and Cancel are IDOK and IDCANCEL.
 #define IDC_ABOUT 500

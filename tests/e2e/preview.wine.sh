@@ -16,7 +16,6 @@ parent_exe="$TORVANE_BUILD_DIR/tests/e2e/wine_helpers/torvane_parent.exe"
 release="$TORVANE_OUT/release"
 # The helper writes its report as it goes; none of an earlier run may be read.
 rm -f "$release" "$TORVANE_OUT/parent.out"
-windows_path() { echo "Z:${1//\//\\}"; }
 
 "$WINE_RUN" "$parent_exe" "$(windows_path "$TORVANE")" "$(windows_path "$release")" \
   >"$TORVANE_OUT/parent.out" 2>"$TORVANE_OUT/parent.err" &

@@ -11,6 +11,11 @@ SETTINGS_KEY='HKCU\Software\Fenwright Productions\Torvane Screensaver'
 export TORVANE_WINEPREFIX="${TORVANE_WINEPREFIX:-$TORVANE_BUILD_DIR/wineprefix}"
 export WINEPREFIX="$TORVANE_WINEPREFIX" WINEDEBUG=-all
 
+# windows_path PATH: PATH as a Windows program sees it.
+windows_path() {
+  echo "Z:${1//\//\\}"
+}
+
 # wine_begin [WxHxD]: strict mode and output folder, the prefix to ourselves,
 # an Xvfb, and no stored settings.
 wine_begin() {
@@ -56,12 +61,22 @@ set_setting() {
   "$WINE_RUN" reg add "$SETTINGS_KEY" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null
 }
 
+# value_of NAME: from the output of reg query on stdin, the value NAME as
+# "TYPE DATA" (fails when missing).
+value_of() {
+  awk -v name="$1" '$1 == name { $1 = ""; sub(/^ +/, ""); print; found = 1 } END { exit !found }'
+}
+
+# registry_value KEY NAME: the value NAME under KEY as "TYPE DATA" (fails
+# when missing).
+registry_value() {
+  "$WINE_RUN" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | value_of "$2" ||
+    fail "no value $2 under $1"
+}
+
 # setting NAME: the stored value as "REG_DWORD 0x..." (fails when missing).
 setting() {
-  local line
-  line=$("$WINE_RUN" reg query "$SETTINGS_KEY" /v "$1" 2>/dev/null | tr -d '\r' | grep -w "$1") ||
-    fail "no value $1 under $SETTINGS_KEY"
-  echo "$line" | awk '{ print $2, $3 }'
+  registry_value "$SETTINGS_KEY" "$1"
 }
 
 # expect_setting NAME VALUE: VALUE in hex, as reg prints it (0x3).

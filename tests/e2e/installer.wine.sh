@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine: `cmake --install` strips torvane.scr;
+# CPack's installer, run silently (/S), puts that stripped program into
+# System32, registers its uninstaller in Add/Remove Programs and opens no
+# screen saver settings; the installed saver runs "/s"; the silent uninstall
+# found there removes the program, the uninstaller and the entry, and leaves
+# the saver's settings.
+source "$TORVANE_E2E_LIB"
+source "$TORVANE_SOURCE_DIR/tests/e2e/wine_lib.sh"
+source "$TORVANE_SOURCE_DIR/tests/e2e/windows_file_lib.sh"
+wine_begin
+
+install_stripped
+make_installer "PE32+"
+
+system32="$WINEPREFIX/drive_c/windows/system32"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvane'
+
+entry="$TORVANE_OUT/uninstall-entry.txt"
+
+# expect_entry NAME TYPE DATA: a value of the Add/Remove Programs entry.
+expect_entry() {
+  local got
+  got=$(value_of "$1" <"$entry") || fail "the entry has no $1"
+  [ "$got" = "$2 $3" ] || fail "the entry's $1 is \"$got\", expected $2 $3"
+}
+
+# Traced, to see which programs the installer starts: a silent install must
+# not open the screen saver settings (rundll32 desk.cpl,InstallScreenSaver).
+processes="$TORVANE_OUT/install-processes.log"
+status=0
+WINEDEBUG=+process "$WINE_RUN" "$INSTALLER" /S 2>"$processes" || status=$?
+[ "$status" -eq 0 ] || fail "the silent install ended with $status"
+grep -q "trace:process:" "$processes" || fail "no process trace in $processes"
+if grep -i "CreateProcess.*rundll32" "$processes"; then
+  fail "the silent install opened the screen saver settings"
+fi
+cmp -s "$STRIPPED" "$system32/torvane.scr" || fail "System32 holds no copy of the stripped torvane.scr"
+"$WINE_RUN" reg query "$uninstall_key" | tr -d '\r' >"$entry"
+cat "$entry"
+expect_entry DisplayName REG_SZ "Torvane Screensaver"
+expect_entry Publisher REG_SZ "Fenwright Productions"
+expect_entry DisplayVersion REG_SZ "$(project_version)"
+expect_entry DisplayIcon REG_SZ 'C:\windows\system32\torvane.scr,0'
+echo "installed: System32\\torvane.scr, listed in Add/Remove Programs"
+
+TORVANE='C:\windows\system32\torvane.scr'
+start_wine_saver /s
+wait_for_window screensaver >/dev/null
+wait_for_drawing "$TORVANE_OUT/installed-saver.png" 0.15
+xdotool key space
+wait_for_end 10
+expect_status 0
+echo "the installed saver: $(lit_share "$TORVANE_OUT/installed-saver.png") of the screen lit, ended by a key with 0"
+
+set_setting skin_id 2
+# The quiet uninstall command as Add/Remove Programs holds it: "program" /S.
+command=$(value_of QuietUninstallString <"$entry")
+[[ "$command" =~ ^REG_SZ\ \"([^\"]+)\"\ /S$ ]] || fail "the quiet uninstall command is $command"
+status=0
+"$WINE_RUN" "${BASH_REMATCH[1]}" /S || status=$?
+[ "$status" -eq 0 ] || fail "the silent uninstall ended with $status"
+# The uninstaller runs from a copy of itself, so that it can delete itself:
+# it is done when every Wine program has ended.
+timeout 60 wineserver --wait || fail "Wine programs still running a minute after the uninstall"
+[ ! -e "$system32/torvane.scr" ] || fail "the uninstall left System32\\torvane.scr"
+[ ! -e "$WINEPREFIX/drive_c/Program Files/Torvane" ] || fail "the uninstall left its folder"
+if "$WINE_RUN" reg query "$uninstall_key" >/dev/null 2>&1; then
+  fail "the uninstall left its Add/Remove Programs entry"
+fi
+expect_setting skin_id 0x2
+echo "uninstalled: program, uninstaller and entry gone, the settings kept"
