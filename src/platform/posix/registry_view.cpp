@@ -25,9 +25,16 @@ void apply(const change &c, reg_tree *to) {
 
 void save_at_exit() { reg_commit(); }
 
+// HKEY_CURRENT_USER is used without being opened, so the first call may
+// come before any open.
+void load_once() {
+  if (file.empty()) reg_view_reload();
+}
+
 void pend(const change &c) {
-  static const bool exit_save_registered = atexit(save_at_exit) == 0;
-  (void)exit_save_registered;
+  static bool exit_save_registered = false;
+  if (!exit_save_registered) exit_save_registered = atexit(save_at_exit) == 0;
+  load_once();
   apply(c, &tree);
   pending.push_back(c);
 }
@@ -47,6 +54,7 @@ void reg_view_reload() {
 bool reg_view_has_key(const std::string &path) { return reg_key_exists(tree, path); }
 
 const reg_value *reg_view_value(const std::string &key_path, const std::string &name) {
+  load_once();
   reg_key *key = reg_find_key(&tree, key_path);
   return key ? reg_find_value(key, name) : nullptr;
 }
