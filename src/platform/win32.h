@@ -265,7 +265,10 @@ struct PIXELFORMATDESCRIPTOR {
 #define ERROR_FILE_NOT_FOUND 2L
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
+#define ERROR_WRITE_FAULT 29L
 #define ERROR_INVALID_PARAMETER 87L
+#define ERROR_DISK_FULL 112L
+#define ERROR_FILE_TOO_LARGE 223L
 #define ERROR_MORE_DATA 234L
 
 // ---- kernel -------------------------------------------------------------------

@@ -1,9 +1,12 @@
 // The Win32 registry calls over the file store, for HKEY_CURRENT_USER only.
-// Every call reads the file afresh and every write goes through a locked
-// read-modify-write, so processes sharing the store see each other's values.
+// Opening a key reads the file, so a process sees what others saved before;
+// values set go to the process's view at once and reach the file together
+// when a key is closed: one atomic save, so the file never holds half of a
+// set of values.
 #include "platform/win32.h"
 
 #include "platform/posix/registry_file.h"
+#include "platform/posix/registry_view.h"
 
 #include <cstring>
 #include <set>
@@ -50,12 +53,14 @@ bool is_text_type(DWORD type) {
   return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
 }
 
-bool key_exists(const reg_tree &tree, const std::string &path) {
-  return reg_names_equal(path, root_path) || reg_key_exists(tree, path);
+bool key_exists(const std::string &path) {
+  return reg_names_equal(path, root_path) || reg_view_has_key(path);
 }
 
+bool store_writable() { return reg_store_writable(reg_store_path()); }
+
 LSTATUS open_handle(const std::string &path, REGSAM access, PHKEY result) {
-  if ((access & write_rights) && !reg_store_writable()) return ERROR_ACCESS_DENIED;
+  if ((access & write_rights) && !store_writable()) return ERROR_ACCESS_DENIED;
   key_handle *handle = new key_handle{path, access};
   open_keys.insert(handle);
   *result = reinterpret_cast<HKEY>(handle);
@@ -71,7 +76,8 @@ LSTATUS WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM
   const key_handle *base = find_handle(hKey);
   if (!base) return ERROR_INVALID_HANDLE;
   std::string path = subkey_path(base->path, lpSubKey);
-  if (!key_exists(reg_store_read(), path)) return ERROR_FILE_NOT_FOUND;
+  reg_view_reload();
+  if (!key_exists(path)) return ERROR_FILE_NOT_FOUND;
   return open_handle(path, samDesired, phkResult);
 }
 
@@ -85,18 +91,15 @@ LSTATUS WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR
   if (!base) return ERROR_INVALID_HANDLE;
   std::string path = subkey_path(base->path, lpSubKey);
   if (!reg_name_storable(path)) return ERROR_INVALID_PARAMETER;
-  bool created = false;
-  if (!key_exists(reg_store_read(), path)) {
-    // Listing the key makes its missing parents exist too.
-    LSTATUS status = reg_store_update([&](reg_tree *tree) {
-      created = !key_exists(*tree, path);
-      if (created) reg_add_key(tree, path);
-      return created;
-    });
-    if (status != ERROR_SUCCESS) return status;
-  }
+  reg_view_reload();
+  bool created = !key_exists(path);
+  if (created && !store_writable()) return ERROR_ACCESS_DENIED;
+  LSTATUS status = open_handle(path, samDesired, phkResult);
+  if (status != ERROR_SUCCESS) return status;
+  // Listing the key makes its missing parents exist too.
+  if (created) reg_pend_key(path);
   if (lpdwDisposition) *lpdwDisposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
-  return open_handle(path, samDesired, phkResult);
+  return ERROR_SUCCESS;
 }
 
 LSTATUS WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
@@ -105,9 +108,7 @@ LSTATUS WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserve
   if (!handle) return ERROR_INVALID_HANDLE;
   if (lpReserved || (lpData && !lpcbData)) return ERROR_INVALID_PARAMETER;
   if (!(handle->access & KEY_QUERY_VALUE)) return ERROR_ACCESS_DENIED;
-  reg_tree tree = reg_store_read();
-  reg_key *key = reg_find_key(&tree, handle->path);
-  const reg_value *value = key ? reg_find_value(key, lpValueName ? lpValueName : "") : nullptr;
+  const reg_value *value = reg_view_value(handle->path, lpValueName ? lpValueName : "");
   if (!value) return ERROR_FILE_NOT_FOUND;
   if (lpType) *lpType = value->type;
   const std::vector<BYTE> &data = value->data;
@@ -131,11 +132,8 @@ LSTATUS WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWO
   if ((!lpData && cbData > 0) || !reg_name_storable(value.name)) return ERROR_INVALID_PARAMETER;
   if (!(handle->access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
   if (cbData > 0) value.data.assign(lpData, lpData + cbData);
-  const std::string path = handle->path;
-  return reg_store_update([&](reg_tree *tree) {
-    reg_set_value(reg_add_key(tree, path), value);
-    return true;
-  });
+  reg_pend_value(handle->path, value);
+  return ERROR_SUCCESS;
 }
 
 LSTATUS WINAPI RegCloseKey(HKEY hKey) {
@@ -144,5 +142,5 @@ LSTATUS WINAPI RegCloseKey(HKEY hKey) {
   if (it == open_keys.end()) return ERROR_INVALID_HANDLE;
   delete *it;
   open_keys.erase(it);
-  return ERROR_SUCCESS;
+  return reg_commit();
 }

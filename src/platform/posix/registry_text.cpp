@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <unordered_map>
 
 namespace {
 
@@ -192,6 +193,38 @@ void append_value(const reg_value &v, std::string *out) {
   *out += "\r\n";
 }
 
+// The keys and values parsed so far, by folded name, so that a file with
+// many of them parses in linear time.
+struct parse_index {
+  reg_tree *tree;
+  std::unordered_map<std::string, size_t> keys;    // path -> index in tree->keys
+  std::unordered_map<std::string, size_t> values;  // key index '\n' name -> index in its values
+};
+
+std::string folded(const std::string &s) {
+  std::string out = s;
+  for (char &c : out) c = fold(c);
+  return out;
+}
+
+// As reg_add_key, giving the key's index.
+size_t indexed_key(parse_index *index, const std::string &path) {
+  auto added = index->keys.try_emplace(folded(path), index->tree->keys.size());
+  if (added.second) index->tree->keys.push_back(reg_key{path, {}});
+  return added.first->second;
+}
+
+// As reg_set_value.
+void indexed_set_value(parse_index *index, size_t key, const reg_value &value) {
+  std::vector<reg_value> &values = index->tree->keys[key].values;
+  auto added =
+      index->values.try_emplace(std::to_string(key) + '\n' + folded(value.name), values.size());
+  if (added.second)
+    values.push_back(value);
+  else
+    values[added.first->second] = value;
+}
+
 }  // namespace
 
 bool reg_names_equal(const std::string &a, const std::string &b) {
@@ -250,7 +283,9 @@ bool reg_parse(const std::string &text, reg_tree *tree) {
   size_t line = 0;
   while (line < lines.size() && lines[line].empty()) ++line;
   if (line == lines.size() || lines[line] != "REGEDIT4") return false;
-  reg_key *key = nullptr;
+  parse_index index = {tree, {}, {}};
+  const size_t no_key = size_t(-1);
+  size_t key = no_key;
   for (++line; line < lines.size(); ++line) {
     const std::string &s = lines[line];
     if (s.empty() || s[0] == ';') continue;
@@ -258,10 +293,10 @@ bool reg_parse(const std::string &text, reg_tree *tree) {
       if (s.size() < 3 || s.back() != ']') return false;
       std::string path = s.substr(1, s.size() - 2);
       if (!valid_key_path(path)) return false;
-      key = reg_add_key(tree, path);
+      key = indexed_key(&index, path);
       continue;
     }
-    if (!key) return false;
+    if (key == no_key) return false;
     reg_value v;
     size_t pos = 0;
     if (s[0] == '@')
@@ -270,7 +305,7 @@ bool reg_parse(const std::string &text, reg_tree *tree) {
       return false;
     if (pos >= s.size() || s[pos] != '=') return false;
     if (!parse_data(lines, &line, pos + 1, &v)) return false;
-    reg_set_value(key, v);
+    indexed_set_value(&index, key, v);
   }
   return true;
 }

@@ -1,4 +1,5 @@
-// Puts every setting back to its default, as in a new process.
+// Puts every setting back to its default, as in a new process; the names of
+// the eight stored values; and one recognisable set of settings.
 #pragma once
 
 #include "geometry/curves.h"
@@ -13,4 +14,15 @@ inline void restore_default_settings() {
   func_id = 1;
   bump_speed = 60;
   curve_func = func1;
+}
+
+inline const char *const setting_value_names[8] = {
+    "animation_speed", "flags", "curve_segments", "shape_points",
+    "skin_id",         "func_id", "bump_speed",   "user_options"};
+
+// Every setting holds n, so a saved file shows at a glance whether its eight
+// values came from one save.
+inline void use_settings_set(int n) {
+  animation_speed = user_options = curve_segments = shape_points = n;
+  skin_id = func_id = bump_speed = n;
 }

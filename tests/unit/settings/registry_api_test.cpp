@@ -193,6 +193,26 @@ TEST_F(RegistryApi, ValuesWrittenThroughOneHandleAreSeenThroughAnother) {
   EXPECT_EQ(RegCloseKey(reader), ERROR_SUCCESS);
 }
 
+TEST_F(RegistryApi, AKeyAndItsValuesAreSeenBeforeTheCreatingHandleIsClosed) {
+  DWORD disposition = 0;
+  HKEY creator = create_key("Software\\TorvaneTest\\Api\\Fresh", &disposition);
+  EXPECT_EQ(disposition, DWORD(REG_CREATED_NEW_KEY));
+  set_bytes(creator, "early", REG_BINARY, {6});
+  HKEY later;
+  ASSERT_EQ(open_key("Software\\TorvaneTest\\Api\\Fresh", KEY_READ, &later), ERROR_SUCCESS);
+  DWORD type;
+  EXPECT_EQ(query_bytes(later, "early", &type), std::vector<BYTE>{6});
+  set_bytes(creator, "early", REG_BINARY, {7});
+  EXPECT_EQ(query_bytes(later, "early", &type), std::vector<BYTE>{7});
+  EXPECT_EQ(RegCloseKey(later), ERROR_SUCCESS);
+  EXPECT_EQ(query_bytes(creator, "early", &type), std::vector<BYTE>{7});
+  EXPECT_EQ(RegCloseKey(creator), ERROR_SUCCESS);
+  HKEY again = create_key("Software\\TorvaneTest\\Api\\Fresh", &disposition);
+  EXPECT_EQ(disposition, DWORD(REG_OPENED_EXISTING_KEY));
+  EXPECT_EQ(query_bytes(again, "early", &type), std::vector<BYTE>{7});
+  RegCloseKey(again);
+}
+
 TEST_F(RegistryApi, AReadOnlyHandleCannotWrite) {
   RegCloseKey(create_key(scratch));
   HKEY key;

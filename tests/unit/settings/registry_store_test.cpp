@@ -5,13 +5,12 @@
 #include "platform/posix/registry_file.h"
 #include "registry_helpers.h"
 #include "sample_key.h"
+#include "store_files.h"
 #include "store_fixture.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,25 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const char saver_key[] = "[HKEY_CURRENT_USER\\Software\\Fenwright Productions\\Torvane Screensaver]\r\n";
-
-std::string store_file() { return getenv("TORVANE_REGISTRY"); }
-
-std::string read_file(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void write_file(const std::string &path, const std::string &text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-std::vector<std::string> folder_entries() {
-  std::vector<std::string> names;
-  for (const auto &entry : fs::directory_iterator(fs::path(store_file()).parent_path()))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 class RegistryStore : public StoreTest {
  protected:
@@ -217,15 +197,17 @@ TEST_F(RegistryStore, TwoProcessesWritingAtOnceLoseNothing) {
     children[writer] = fork();
     ASSERT_GE(children[writer], 0);
     if (children[writer] == 0) {
-      HKEY key;
-      if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\TorvaneTest\\Race", 0, KEY_ALL_ACCESS,
-                        &key) != ERROR_SUCCESS)
-        _exit(2);
+      // Closing the key saves, so each value is a save of its own.
       for (int i = 0; i < writes; ++i) {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\TorvaneTest\\Race", 0, KEY_ALL_ACCESS,
+                          &key) != ERROR_SUCCESS)
+          _exit(2);
         std::string name = "writer" + std::to_string(writer) + "_" + std::to_string(i);
         DWORD value = DWORD(writer * 1000 + i);
         if (RegSetValueExA(key, name.c_str(), 0, REG_DWORD, (const BYTE *)&value, 4) !=
-            ERROR_SUCCESS)
+                ERROR_SUCCESS ||
+            RegCloseKey(key) != ERROR_SUCCESS)
           _exit(3);
       }
       _exit(0);

@@ -6,10 +6,6 @@
 
 namespace {
 
-const char *const value_names[8] = {"animation_speed", "flags",    "curve_segments",
-                                    "shape_points",    "skin_id",  "func_id",
-                                    "bump_speed",      "user_options"};
-
 class Settings : public StoreTest {
  protected:
   void SetUp() override {
@@ -68,7 +64,7 @@ TEST_F(Settings, UserOptionsDecidesOverFlags) {
 
 TEST_F(Settings, EveryStoredValueReplacesItsSetting) {
   const DWORD values[8] = {250, 0x10, 300, 25, 4, 2, 150, 0xDA};
-  for (int i = 0; i < 8; ++i) store_dword(value_names[i], values[i]);
+  for (int i = 0; i < 8; ++i) store_dword(setting_value_names[i], values[i]);
   load_config();
   EXPECT_EQ(animation_speed, 250);
   EXPECT_EQ(curve_segments, 300);
@@ -184,7 +180,7 @@ TEST_F(Settings, SaveWritesTheEightValuesAsDwords) {
       {42, 0, 0, 0},  {0x85, 0xFF, 0xFF, 0xFF}, {0x2C, 1, 0, 0}, {12, 0, 0, 0},
       {3, 0, 0, 0},   {2, 0, 0, 0},             {0, 0, 0, 0},    {0x85, 0xFF, 0xFF, 0xFF},
   };
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(stored(value_names[i], REG_DWORD), expected[i]) << i;
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(stored(setting_value_names[i], REG_DWORD), expected[i]) << i;
 }
 
 TEST_F(Settings, SavedSettingsLoadBack) {
