@@ -11,7 +11,13 @@
 const window_system *x11_window_system();
 
 inline HWND to_hwnd(Window id) { return reinterpret_cast<HWND>(static_cast<UINT_PTR>(id)); }
-inline Window to_window(HWND hWnd) { return static_cast<Window>(reinterpret_cast<UINT_PTR>(hWnd)); }
+// X ids have 29 bits. A handle beyond them (a preview id above 32 bits, a
+// negative one) names no window: Xlib would cut it to 32 bits, naming another.
+const UINT_PTR largest_x_id = 0x1FFFFFFF;
+inline Window to_window(HWND hWnd) {
+  UINT_PTR id = reinterpret_cast<UINT_PTR>(hWnd);
+  return id <= largest_x_id ? static_cast<Window>(id) : None;
+}
 
 // windows.cpp
 HWND x11_create_window(window_record *w);
