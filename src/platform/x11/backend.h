@@ -34,6 +34,15 @@ window_record *x11_owner_window(Window id);
 // events.cpp
 void x11_pump();
 
+// raw_input.cpp: whether the program hears input that other clients'
+// grabs keep from it (raw keys and buttons, the pointer's moves).
+void x11_hear_raw_input(bool on);
+// The key or button event a raw event stands for, in root coordinates with
+// the present modifier state; false for any other event.
+bool x11_raw_input_event(XEvent &event, XEvent *input);
+// While hearing: a motion event when the pointer has moved since last asked.
+bool x11_raw_pointer_moved(XEvent *input);
+
 // input.cpp: the message an input event (key, button, motion, focus)
 // becomes; false for any other event and for input the saver has no
 // message for.
