@@ -11,14 +11,31 @@
 // as the program's own definitions come first in the dynamic symbol lookup
 // (x11/CMakeLists.txt exports them): a missing answer on a lost connection
 // ends the program before its caller can go on without it.
+//
+// The main thread notices a loss at its next X call, which a long stretch
+// of work without one (Mesa loading its driver, compiling its first
+// shaders on a busy machine) can put off for a second or more; a thread that
+// does nothing but wait for the server to hang up ends the program at once.
 #include <dlfcn.h>
+#include <poll.h>
+#include <pthread.h>
+#include <signal.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 #include <xcb/xcbext.h>
 
+#include <cerrno>
+
 #include "platform/x11/display.h"
 
 namespace {
+
+void *wait_for_hang_up(void *connection) {
+  pollfd hang_up = {static_cast<int>(reinterpret_cast<intptr_t>(connection)), POLLRDHUP, 0};
+  while (poll(&hang_up, 1, -1) < 0 && errno == EINTR) {
+  }
+  x11_connection_lost(nullptr);
+}
 
 template <typename Function>
 Function next_definition(const char *name) {
@@ -34,6 +51,17 @@ Answer *answered(xcb_connection_t *connection, Answer *answer) {
 }  // namespace
 
 int x11_connection_lost(Display *) { _exit(0); }
+
+void x11_watch_connection(Display *display) {
+  // Signals stay with the main thread, whose calls they are meant to interrupt.
+  sigset_t all, before;
+  sigfillset(&all);
+  pthread_sigmask(SIG_SETMASK, &all, &before);
+  pthread_t watcher;
+  void *connection = reinterpret_cast<void *>(static_cast<intptr_t>(ConnectionNumber(display)));
+  if (pthread_create(&watcher, nullptr, wait_for_hang_up, connection) == 0) pthread_detach(watcher);
+  pthread_sigmask(SIG_SETMASK, &before, nullptr);
+}
 
 extern "C" {
 

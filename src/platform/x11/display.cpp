@@ -23,6 +23,7 @@ Display *open_display() {
   if (!display) return nullptr;
   XSetErrorHandler(quiet_error_handler);
   XSetIOErrorHandler(x11_connection_lost);
+  x11_watch_connection(display);
   return display;
 }
 
