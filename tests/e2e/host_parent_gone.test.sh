@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A preview whose parent window goes during start-up ends with status 0.
 # On an 8-bit screen no pixel format has the colours asked for, so start-up
-# shows an error box: the box must not keep a saver whose window is gone.
+# shows an error box (which GTK cannot paint there, but it is up): the box
+# must not keep a saver whose window is gone.
 # The parent goes at swept moments, before, while and after the box comes.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
@@ -15,7 +16,6 @@ xmessage -name boxparent -geometry 200x150+0+0 "parent" &
 owner=$!
 start_saver /p "$(wait_for_window boxparent)"
 wait_for_window Error >/dev/null
-screenshot "$TORVANE_OUT/error-box.png"
 kill "$owner"
 wait_for_end 5
 expect_status 0

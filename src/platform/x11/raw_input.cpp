@@ -54,7 +54,7 @@ void x11_hear_raw_input(bool on) {
 
 bool x11_raw_input_event(XEvent &event, XEvent *input) {
   Display *display = x11_display();
-  if (event.type != GenericEvent || !xinput_opcode || event.xcookie.extension != xinput_opcode ||
+  if (event.type != GenericEvent || event.xcookie.extension != xinput_opcode ||
       !XGetEventData(display, &event.xcookie))
     return false;
   int type = event.xcookie.evtype;
