@@ -25,22 +25,84 @@ start_saver() {
   SAVER_PID=$!
 }
 
-# wait_for_end SECONDS: waits until the saver has ended, at most SECONDS
-# (fractions allowed); sets SAVER_STATUS, or fails if it is still running.
-wait_for_end() {
-  local tenths
+# wait_for_signal_handlers: waits until the saver has its own handlers for
+# SIGTERM and SIGINT in place, which it installs first thing; before that,
+# while the system still loads the program, a signal does what it does to
+# any process (and SIGINT is ignored by jobs a script starts).
+wait_for_signal_handlers() {
+  local caught
+  for _ in $(seq 500); do
+    caught=$(awk '/^SigCgt:/ { print $2 }' "/proc/$SAVER_PID/status" 2>/dev/null) || true
+    if [ -n "$caught" ] && (((16#$caught & 0x4002) == 0x4002)); then return 0; fi
+    sleep 0.01
+  done
+  fail "the saver never took SIGTERM and SIGINT"
+}
+
+# saver_ends_within SECONDS: whether the saver ends within SECONDS
+# (fractions allowed), looking every tenth; sets SAVER_STATUS when it does.
+saver_ends_within() {
+  local tenths tenth
   tenths=$(awk "BEGIN { print int($1 * 10) }")
-  for _ in $(seq "$tenths"); do
+  for tenth in $(seq 0 "$tenths"); do
+    [ "$tenth" -eq 0 ] || sleep 0.1
     if ! kill -0 "$SAVER_PID" 2>/dev/null; then
       SAVER_STATUS=0
       wait "$SAVER_PID" || SAVER_STATUS=$?
       return 0
     fi
-    sleep 0.1
   done
+  return 1
+}
+
+# wait_for_end SECONDS: waits until the saver has ended, at most SECONDS;
+# sets SAVER_STATUS, or fails if it is still running.
+wait_for_end() {
+  saver_ends_within "$1" && return 0
   kill "$SAVER_PID" 2>/dev/null || true
   fail "the saver was still running after $1 s"
 }
+
+# Loop tests count how each round ended and judge all rounds at the end, so
+# that a failing run still tells how often each outcome came.
+declare -A ROUND_OUTCOMES=()
+
+# end_round SECONDS: waits for the saver's end, at most SECONDS, and counts
+# the round as "status N", "core" (a core file was left in the current
+# folder, which is then removed) or "hang" (the saver is killed then).
+end_round() {
+  local outcome
+  if saver_ends_within "$1"; then
+    outcome="status $SAVER_STATUS"
+  else
+    kill -KILL "$SAVER_PID" 2>/dev/null || true
+    wait "$SAVER_PID" 2>/dev/null || true
+    outcome=hang
+  fi
+  if [ -n "$(find . -maxdepth 1 -name 'core*' -print -quit)" ]; then
+    rm -f core*
+    outcome=core
+  fi
+  ROUND_OUTCOMES[$outcome]=$(( ${ROUND_OUTCOMES[$outcome]:-0} + 1 ))
+}
+
+# judge_rounds NAME: prints the count of every outcome and fails unless
+# every round ended with status 0; the counts start again from zero.
+judge_rounds() {
+  local summary="" outcome total=0
+  for outcome in "${!ROUND_OUTCOMES[@]}"; do
+    summary+=", $outcome: ${ROUND_OUTCOMES[$outcome]}"
+    total=$((total + ROUND_OUTCOMES[$outcome]))
+  done
+  local clean=${ROUND_OUTCOMES[status 0]:-0}
+  ROUND_OUTCOMES=()
+  echo "$1: $total rounds$summary"
+  [ "$clean" -eq "$total" ] || fail "$1: not every round ended with status 0"
+}
+
+# allow_cores: lets a crashing saver leave a core file in the current folder
+# where the system's settings allow it.
+allow_cores() { ulimit -c unlimited 2>/dev/null || true; }
 
 # expect_running: fails when the saver has ended.
 expect_running() {

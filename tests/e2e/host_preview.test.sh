@@ -24,8 +24,14 @@ wait_for_end 5
 expect_status 0
 echo "preview: drawn into the parent, ended with it"
 
-start_saver /p 12345
-wait_for_end 5
-expect_status 0
-[ ! -s "$TORVANE_OUT/saver.err" ] || fail "/p 12345 wrote: $(cat "$TORVANE_OUT/saver.err")"
-echo "preview of no window: quiet, status 0"
+# No window, and ids beyond what X ids can be: 2^32 above the root window's
+# id would be the root window if cut to 32 bits.
+root=$(($(xwininfo -root | awk '/Window id:/ { print $4 }')))
+for id in 12345 $((root + 4294967296)) -1; do
+  start_saver /p "$id"
+  wait_for_end 5
+  expect_status 0
+  [ ! -s "$TORVANE_OUT/saver.err" ] || fail "/p $id wrote: $(cat "$TORVANE_OUT/saver.err")"
+  ! xwininfo -root -children | grep -q '"screensaver"' || fail "/p $id made a window on the root"
+  echo "preview of no window (/p $id): quiet, status 0"
+done

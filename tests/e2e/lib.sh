@@ -15,8 +15,12 @@ start_xvfb() {
   trap stop_xvfb EXIT
 }
 
+# stop_xvfb [SIGNAL]: ends the server (with SIGNAL, KILL for a crash; TERM
+# by default) and waits for it.
 stop_xvfb() {
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+  if [ -n "${XVFB_PID:-}" ] && kill -"${1:-TERM}" "$XVFB_PID" 2>/dev/null; then
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
   XVFB_PID=""
 }
 

@@ -71,5 +71,7 @@ void dialog_clicked(dialog_control &c);
 void dialog_slid(dialog_control &c, int pos);
 void dialog_key_pressed(open_dialog &d, dialog_key key);
 void dialog_close_box(open_dialog &d);
-// Called by the toolkit's modal loops every 100 ms or so.
+// Called by the toolkit's modal loops (dialogs and message boxes) every
+// 50 ms or so: dispatches the thread's messages, and on WM_QUIT ends the
+// innermost loop.
 void modal_loop_tick();

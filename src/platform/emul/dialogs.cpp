@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/emul/dialog_toolkit.h"
+#include "platform/emul/modal_loop.h"
 
 namespace {
 
@@ -175,6 +176,10 @@ BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {
     toolkit->stop(*d);
   }
   return TRUE;
+}
+
+void quit_innermost_dialog() {
+  if (!open_dialogs.empty()) EndDialog(reinterpret_cast<HWND>(open_dialogs.back()), 0);
 }
 
 HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {

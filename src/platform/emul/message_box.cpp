@@ -4,19 +4,20 @@
 #include <cstdio>
 
 #include "platform/emul/dialog_toolkit.h"
-#include "platform/posix/termination.h"
+#include "platform/emul/modal_loop.h"
 
 namespace {
 
 bool box_open;
+bool quit_came;
 
 }  // namespace
 
-// Nobody is there to answer a box once SIGTERM or SIGINT asked the saver to
-// end (XScreenSaver sends one when it is done with a hack): the box goes, and
-// the window system then closes the saver as usual.
-void modal_loop_tick() {
-  if (box_open && termination_pending()) dialog_toolkit_in_use()->end_message_box();
+bool quit_message_box() {
+  if (!box_open) return false;
+  quit_came = true;
+  dialog_toolkit_in_use()->end_message_box();
+  return true;
 }
 
 int WINAPI MessageBoxA(HWND, LPCSTR lpText, LPCSTR lpCaption, UINT) {
@@ -28,7 +29,8 @@ int WINAPI MessageBoxA(HWND, LPCSTR lpText, LPCSTR lpCaption, UINT) {
     return IDOK;
   }
   box_open = true;
+  quit_came = false;
   toolkit->message_box(text, caption);
   box_open = false;
-  return IDOK;
+  return quit_came ? 0 : IDOK;
 }

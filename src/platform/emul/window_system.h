@@ -38,6 +38,9 @@ struct window_system {
   // SM_CXSCREEN and SM_CYSCREEN; 0 for anything else.
   int (*screen_metric)(int index);
   // Handles every pending native event, reporting through window_* below.
+  // Called by every PeekMessageA: the main loop's, and the modal loops'
+  // of message boxes and dialogs, which may run inside WM_CREATE (an error
+  // box during start-up), so a window can vanish before its creation ends.
   void (*pump)();
 
   // Creates the native window for `w` (size and kind filled in) and returns

@@ -107,12 +107,14 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   windows.push_back(w);
   note_saver_windows(true);
 
+  // A modal loop inside WM_CREATE (an error box) dispatches messages, so
+  // the window may be gone by the time creation would go on.
   HWND hwnd = w->hwnd;
   apply_cursor_state(w);
   proc(hwnd, WM_CREATE, 0, 0);
+  if (!find_window(hwnd)) return nullptr;
   proc(hwnd, WM_SIZE, 0, MAKELPARAM(w->width, w->height));
-  window_record *created = find_window(hwnd);
-  if (!created) return nullptr;  // gone during creation
+  if (!find_window(hwnd)) return nullptr;
   if (dwStyle & WS_VISIBLE) ShowWindow(hwnd, SW_SHOWNORMAL);
   return hwnd;
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-const guint tick_milliseconds = 100;
+const guint tick_milliseconds = 50;
 
 // Set while the manager's state is being shown, which reports nothing back.
 bool showing_state = false;

@@ -14,6 +14,7 @@
 #include "platform/x11/backend.h"
 
 int main(int argc, char **argv) {
+  take_process_signals();
   front_end_choice choice = read_arguments(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
   if (choice.usage) {
     std::fputs(usage_text, stdout);
@@ -26,6 +27,7 @@ int main(int argc, char **argv) {
     HWND root = backend ? backend->root_window() : nullptr;
     choice.command_line = preview_command_line(reinterpret_cast<UINT_PTR>(root));
   }
-  close_on_termination_signals();
-  return WinMain(nullptr, nullptr, &choice.command_line[0], SW_SHOWDEFAULT);
+  int status = WinMain(nullptr, nullptr, &choice.command_line[0], SW_SHOWDEFAULT);
+  finish_if_terminated();
+  return status;
 }

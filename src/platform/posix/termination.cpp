@@ -1,35 +1,65 @@
-#include <signal.h>
-#include <unistd.h>
-
 #include "platform/posix/termination.h"
+
+#include <signal.h>
+#include <time.h>
+#include <unistd.h>
 
 namespace {
 
+// Closing the windows and leaving the main loop takes a frame or two; a
+// start-up blocked in a call that never returns would take forever.
+const long closing_time_ns = 500 * 1000000L;
+
 volatile sig_atomic_t saver_windows_exist;
-volatile sig_atomic_t end_requested;
+volatile sig_atomic_t ending;       // a signal asked for the end
+volatile sig_atomic_t unanswered;   // ... and the window area has not taken it yet
+timer_t closing_deadline;
+bool deadline_ready;
+
+void on_deadline(int) { end_after_termination(); }
 
 void on_termination_signal(int) {
-  if (!saver_windows_exist) _exit(0);
-  end_requested = 1;
+  if (!saver_windows_exist) end_after_termination();
+  unanswered = 1;
+  if (ending) return;  // the first request's deadline stands
+  ending = 1;
+  if (!deadline_ready) end_after_termination();
+  itimerspec once = {};
+  once.it_value.tv_nsec = closing_time_ns;
+  timer_settime(closing_deadline, 0, &once, nullptr);
+}
+
+void handle(int signal_number, void (*handler)(int)) {
+  struct sigaction action = {};
+  action.sa_handler = handler;
+  action.sa_flags = SA_RESTART;
+  sigemptyset(&action.sa_mask);
+  sigaction(signal_number, &action, nullptr);
 }
 
 }  // namespace
 
-void close_on_termination_signals() {
-  struct sigaction action = {};
-  action.sa_handler = on_termination_signal;
-  action.sa_flags = SA_RESTART;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
+void take_process_signals() {
+  sigevent alarm_on_expiry = {};
+  alarm_on_expiry.sigev_notify = SIGEV_SIGNAL;
+  alarm_on_expiry.sigev_signo = SIGALRM;
+  deadline_ready = timer_create(CLOCK_MONOTONIC, &alarm_on_expiry, &closing_deadline) == 0;
+  handle(SIGALRM, on_deadline);
+  handle(SIGTERM, on_termination_signal);
+  handle(SIGINT, on_termination_signal);
+  signal(SIGPIPE, SIG_IGN);
 }
 
 bool termination_requested() {
-  if (!end_requested) return false;
-  end_requested = 0;
+  if (!unanswered) return false;
+  unanswered = 0;
   return true;
 }
 
-bool termination_pending() { return end_requested; }
-
 void note_saver_windows(bool any) { saver_windows_exist = any; }
+
+void end_after_termination() { _exit(0); }
+
+void finish_if_terminated() {
+  if (ending) end_after_termination();
+}

@@ -1,14 +1,25 @@
-// SIGTERM and SIGINT end the saver cleanly with status 0: its windows are
-// closed as a user's input closes them. Before any window exists (and while
-// the settings dialog runs) the process simply ends with 0.
+// SIGTERM and SIGINT end the program within a second, whatever it is doing.
+// While saver windows exist they are closed as a user's input closes them,
+// and the program ends when its main loop does; before any window exists,
+// or when closing cannot finish in time (a start-up waiting on an X server
+// that stopped answering, say), the process ends at once. A pipe whose
+// reader went (stderr, say) is no reason to end: SIGPIPE is ignored, so such
+// writes just fail.
 #pragma once
 
-void close_on_termination_signals();
+// Installs the handling above; first thing in main.
+void take_process_signals();
 
 // For the window area: whether a signal asked for the end since the last call.
 bool termination_requested();
-// For modal boxes, which keep the window area waiting: whether a signal asked
-// for the end and the window area has not taken it yet.
-bool termination_pending();
 // For the window area: whether a saver window exists to be closed.
 void note_saver_windows(bool any);
+
+// The one way a process that a signal asked to end finishes, after its
+// windows were closed or once the time for that is up: status 0, as the
+// saver's own switches end. (XScreenSaver's forms are to end by the signal
+// itself, as hacks do: that choice belongs here.) Safe in a signal handler.
+[[noreturn]] void end_after_termination();
+// For main, once WinMain has returned: ends through end_after_termination
+// when a signal asked for the end; otherwise returns.
+void finish_if_terminated();

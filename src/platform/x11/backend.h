@@ -11,7 +11,13 @@
 const window_system *x11_window_system();
 
 inline HWND to_hwnd(Window id) { return reinterpret_cast<HWND>(static_cast<UINT_PTR>(id)); }
-inline Window to_window(HWND hWnd) { return static_cast<Window>(reinterpret_cast<UINT_PTR>(hWnd)); }
+// X ids have 29 bits. A handle beyond them (a preview id above 32 bits, a
+// negative one) names no window: Xlib would cut it to 32 bits, naming another.
+const UINT_PTR largest_x_id = 0x1FFFFFFF;
+inline Window to_window(HWND hWnd) {
+  UINT_PTR id = reinterpret_cast<UINT_PTR>(hWnd);
+  return id <= largest_x_id ? static_cast<Window>(id) : None;
+}
 
 // windows.cpp
 HWND x11_create_window(window_record *w);
@@ -27,6 +33,15 @@ window_record *x11_owner_window(Window id);
 
 // events.cpp
 void x11_pump();
+
+// raw_input.cpp: whether the program hears input that other clients'
+// grabs keep from it (raw keys and buttons, the pointer's moves).
+void x11_hear_raw_input(bool on);
+// The key or button event a raw event stands for, in root coordinates with
+// the present modifier state; false for any other event.
+bool x11_raw_input_event(XEvent &event, XEvent *input);
+// While hearing: a motion event when the pointer has moved since last asked.
+bool x11_raw_pointer_moved(XEvent *input);
 
 // input.cpp: the message an input event (key, button, motion, focus)
 // becomes; false for any other event and for input the saver has no

@@ -1,7 +1,5 @@
 #include "platform/x11/display.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 
 namespace {
@@ -20,15 +18,12 @@ int quiet_error_handler(Display *display, XErrorEvent *error) {
   return 0;
 }
 
-// The X server went away: nothing is left to draw on, so end as a saver
-// ends, at once (exit handlers could touch the dead connection).
-int connection_lost_handler(Display *) { _exit(0); }
-
 Display *open_display() {
   Display *display = XOpenDisplay(nullptr);
   if (!display) return nullptr;
   XSetErrorHandler(quiet_error_handler);
-  XSetIOErrorHandler(connection_lost_handler);
+  XSetIOErrorHandler(x11_connection_lost);
+  x11_watch_connection(display);
   return display;
 }
 

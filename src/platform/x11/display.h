@@ -10,6 +10,14 @@
 // Losing the connection ends the program with status 0.
 Display *x11_display();
 
+// connection_loss.cpp: ends the program, the connection being lost; Xlib's
+// IO error handler. Every X connection of the program ends it so, the
+// dialog toolkit's too.
+[[noreturn]] int x11_connection_lost(Display *display);
+// Ends the program as soon as the server hangs up on `display`, whatever the
+// program is doing then.
+void x11_watch_connection(Display *display);
+
 // The window named by the latest BadWindow or BadDrawable error, then 0
 // until the next one.
 XID x11_take_bad_window();

@@ -1,5 +1,5 @@
 // X events as reports to the window table: destruction, size changes, the
-// window manager's close, and input.
+// window manager's close, and input (raw input too).
 #include "platform/x11/backend.h"
 #include "platform/x11/display.h"
 
@@ -43,7 +43,23 @@ void handle_input(const XEvent &event) {
     window_input(owner, msg.message, msg.wParam, msg.lParam);
 }
 
-void handle_x_event(const XEvent &event) {
+// Input heard past other clients' grabs is for the full-screen windows,
+// which cover the screen from its origin: root coordinates are theirs.
+void full_screen_input(const XEvent &input) {
+  MSG msg = {};
+  if (!x_input_message(input, &msg)) return;
+  int count;
+  window_record *const *windows = all_windows(&count);
+  for (int i = 0; i < count; i++)
+    if (windows[i]->full_screen) window_input(windows[i], msg.message, msg.wParam, msg.lParam);
+}
+
+void handle_raw_input(XEvent &event) {
+  XEvent input;
+  if (x11_raw_input_event(event, &input)) full_screen_input(input);
+}
+
+void handle_x_event(XEvent &event) {
   switch (event.type) {
     case DestroyNotify:
       handle_destroy(event.xdestroywindow.window);
@@ -53,6 +69,9 @@ void handle_x_event(const XEvent &event) {
       return;
     case ClientMessage:
       handle_client_message(event.xclient);
+      return;
+    case GenericEvent:
+      handle_raw_input(event);
       return;
     default:
       handle_input(event);
@@ -69,6 +88,8 @@ void x11_pump() {
     XNextEvent(display, &event);
     handle_x_event(event);
   }
+  XEvent moved;
+  if (x11_raw_pointer_moved(&moved)) full_screen_input(moved);
   // A window that vanished without its DestroyNotify reaching us.
   if (XID bad = x11_take_bad_window()) handle_destroy(bad);
 }

@@ -20,8 +20,9 @@ void sleep_milliseconds(long ms) {
 
 // Without a window manager nobody hands the full-screen window the
 // keyboard, so it takes the focus and grabs keyboard and pointer itself.
-// Another client may hold a grab for a moment (a menu closing): retry briefly.
-void take_input(Display *display, Window id) {
+// Another client may hold a grab for a moment (a menu closing): retry
+// briefly. True once it holds both.
+bool take_input(Display *display, Window id) {
   XSetInputFocus(display, id, RevertToParent, CurrentTime);
   bool keyboard = false, pointer = false;
   for (int attempt = 0; attempt < 100 && !(keyboard && pointer); attempt++) {
@@ -33,6 +34,7 @@ void take_input(Display *display, Window id) {
       pointer = XGrabPointer(display, id, False, grabbed_pointer_events, GrabModeAsync,
                              GrabModeAsync, None, None, CurrentTime) == GrabSuccess;
   }
+  return keyboard && pointer;
 }
 
 bool window_exists(Display *display, Window id) {
@@ -78,7 +80,11 @@ void x11_show_window(window_record *w) {
   if (w->full_screen) {
     XMapRaised(display, id);
     XSync(display, False);  // viewable before it can take the focus
-    take_input(display, id);
+    // Until it holds the input, and for good when another client keeps it
+    // (another full-screen saver), the saver hears raw input; raw events
+    // already on their way when it stops still count.
+    x11_hear_raw_input(true);
+    if (take_input(display, id)) x11_hear_raw_input(false);
   } else {
     XMapWindow(display, id);
   }
