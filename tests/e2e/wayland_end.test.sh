@@ -2,7 +2,6 @@
 # Wayland, full screen: SIGTERM, SIGINT and the compositor's end each end the
 # saver within a second with status 0 (not a signal's death).
 source "$TORVANE_E2E_LIB"
-source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/wayland_lib.sh"
 e2e_begin
 start_sway

@@ -4,7 +4,6 @@
 # button release do not. The saver's protocol log (WAYLAND_DEBUG) shows that
 # the input reached it.
 source "$TORVANE_E2E_LIB"
-source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/wayland_lib.sh"
 e2e_begin
 start_sway

@@ -1,9 +1,11 @@
-# Helpers for the Wayland end-to-end scripts; source after lib.sh and
-# host_lib.sh. Each script gets a private headless sway with one 640x480
+# Helpers for the Wayland end-to-end scripts, over those of host_lib.sh;
+# source after lib.sh. Each script gets a private headless sway with one 640x480
 # output and no input devices. Sway refuses to run as root, so as root the
 # compositor and every client run as the user nobody, from copies of the
 # programs in a folder of the session's own (the build folder may not be
 # readable by nobody). Files the tests keep are written by this shell.
+
+source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 
 WAYLAND_WIDTH=640
 WAYLAND_HEIGHT=480

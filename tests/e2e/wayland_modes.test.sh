@@ -4,9 +4,8 @@
 # Wayland window cannot go inside another program's window; TORVANE_BACKEND=x11
 # and XScreenSaver's forms take X11 even in a Wayland session.
 source "$TORVANE_E2E_LIB"
-source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-source "$TORVANE_SOURCE_DIR/tests/e2e/dialog_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/wayland_lib.sh"
+source "$TORVANE_SOURCE_DIR/tests/e2e/dialog_lib.sh"
 e2e_begin
 start_sway
 

@@ -3,7 +3,6 @@
 # is hidden over it, and a pointer move of 6 right and 4 down from where the
 # pointer first came over it keeps the saver; one pixel more ends it with 0.
 source "$TORVANE_E2E_LIB"
-source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/wayland_lib.sh"
 e2e_begin
 start_sway

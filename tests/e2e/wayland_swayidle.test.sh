@@ -2,7 +2,6 @@
 # Wayland: swayidle starts the saver as the README shows (swayidle -w
 # timeout N 'torvane /s'); it draws, a key ends it with status 0.
 source "$TORVANE_E2E_LIB"
-source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/wayland_lib.sh"
 e2e_begin
 start_sway
