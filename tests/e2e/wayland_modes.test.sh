@@ -2,7 +2,8 @@
 # Wayland: /c opens the settings dialog through GTK on the compositor, and
 # Enter (OK) stores the eight values; /p refuses clearly with status 0, as a
 # Wayland window cannot go inside another program's window; TORVANE_BACKEND=x11
-# and XScreenSaver's forms take X11 even in a Wayland session.
+# and XScreenSaver's forms take X11 even in a Wayland session; a
+# WAYLAND_DISPLAY with no compositor behind it is said so.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/wayland_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/dialog_lib.sh"
@@ -46,3 +47,9 @@ wait_for_end 2
 expect_status 0
 grep -q "cannot open display" "$TORVANE_OUT/saver.err" || fail "--root: $(cat "$TORVANE_OUT/saver.err")"
 echo "TORVANE_BACKEND=x11 and --root: X11"
+
+WAYLAND_DISPLAY=wayland-9 start_wayland_saver /s
+wait_for_end 2
+expect_status 0
+grep -qF 'cannot open display "wayland-9"' "$TORVANE_OUT/saver.err" || fail "no compositor: $(cat "$TORVANE_OUT/saver.err")"
+echo "no compositor at WAYLAND_DISPLAY: a clear message and status 0"
