@@ -15,9 +15,9 @@ expect_logged() {
   grep -aqE "$1" "$TORVANE_OUT/saver.err" || fail "the saver never received $1"
 }
 
-# wait_for_logged PATTERN: waits until it has (fails after 10 s).
+# wait_for_logged PATTERN: waits until it has (fails after 20 s).
 wait_for_logged() {
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     grep -aqE "$1" "$TORVANE_OUT/saver.err" && return 0
     sleep 0.1
   done
@@ -36,9 +36,9 @@ start_logged_saver() {
 # only the keys can have ended the saver.
 ends_on_keys() {
   start_logged_saver
-  "${SESSION_USER[@]}" wtype -s 1500 "$@" -s 8000 &
+  "${SESSION_USER[@]}" wtype -s 3000 "$@" -s 10000 &
   local typist=$!
-  wait_for_end 5
+  wait_for_end 8
   expect_status 0
   kill -0 "$typist" 2>/dev/null || fail "the saver outlived the keys: $*"
   kill "$typist"
@@ -74,7 +74,7 @@ expect_logged 'wl_pointer@[0-9]+\.button\([0-9]+, [0-9]+, 272, 0\)'
 echo "wheel and release: kept running"
 
 # The keyboard's focus moving to another workspace is deactivation.
-"${SESSION_USER[@]}" wtype -s 8000 &
+"${SESSION_USER[@]}" wtype -s 10000 &
 typist=$!
 wait_for_logged 'wl_keyboard@[0-9]+\.enter\('
 as_session_user swaymsg -q workspace 2

@@ -13,9 +13,9 @@ start_sway
 start_wayland_saver /c
 wait_for_toplevel "Configure..."
 wait_for_lit "$TORVANE_OUT/dialog.png" 0.05
-"${SESSION_USER[@]}" wtype -s 1500 -k Return -s 8000 &
+"${SESSION_USER[@]}" wtype -s 3000 -k Return -s 10000 &
 typist=$!
-wait_for_end 5
+wait_for_end 8
 expect_status 0
 kill "$typist"
 wait "$typist" || true

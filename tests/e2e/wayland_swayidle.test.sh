@@ -14,9 +14,9 @@ wait_for_toplevel screensaver
 wait_for_lit "$TORVANE_OUT/saver.png" 0.10
 echo "swayidle started the saver once the session was idle"
 
-"${SESSION_USER[@]}" wtype -s 1500 x -s 8000 &
+"${SESSION_USER[@]}" wtype -s 3000 x -s 10000 &
 typist=$!
-for _ in $(seq 100); do
+for _ in $(seq 150); do
   [ -s "$ends" ] && break
   sleep 0.1
 done
