@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Wayland: /c opens the settings dialog through GTK on the compositor, and
-# Enter (OK) stores the eight values; /p refuses clearly with status 0, as a
+# Enter (OK) stores the eight values; a message box shows there and closing
+# it answers it; /p refuses clearly with status 0, as a
 # Wayland window cannot go inside another program's window; TORVANE_BACKEND=x11
 # and XScreenSaver's forms take X11 even in a Wayland session; a
 # WAYLAND_DISPLAY with no compositor behind it is said so.
@@ -30,6 +31,21 @@ expect_stored user_options 3
 expect_stored flags 3
 [ "$(grep -c '=dword:' "$TORVANE_REGISTRY")" -eq 8 ] || fail "not eight values: $(cat "$TORVANE_REGISTRY")"
 echo "/c: the dialog on Wayland; Enter pressed OK and stored the eight values"
+
+# A message box (the probe of dialog_message_box.test.sh); the compositor's
+# close, as its close box, answers it.
+cp "$TORVANE_BUILD_DIR/tests/unit/ui/message_box_probe" "$SESSION_DIR/message_box_probe"
+"${SESSION_USER[@]}" "$SESSION_DIR/message_box_probe" "No pixel format." "Torvane" \
+  >"$TORVANE_OUT/saver.out" 2>"$TORVANE_OUT/saver.err" &
+SAVER_PID=$!
+wait_for_toplevel Torvane
+wait_for_lit "$TORVANE_OUT/message-box.png" 0.02
+expect_running
+as_session_user swaymsg -q '[title="^Torvane$"] kill'
+wait_for_end 5
+expect_status 0
+expect_quiet
+echo "message box: shown on Wayland, its close answered it"
 
 start_wayland_saver /p 1234
 wait_for_end 2
