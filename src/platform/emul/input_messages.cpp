@@ -26,7 +26,8 @@ MSG button_message(mouse_button button, bool press, int x, int y) {
 }
 
 MSG wheel_message(bool forward, int x, int y) {
-  return message(WM_MOUSEWHEEL, MAKEWPARAM(0, forward ? wheel_delta : -wheel_delta), MAKELPARAM(x, y));
+  return message(WM_MOUSEWHEEL, MAKEWPARAM(0, forward ? wheel_delta : -wheel_delta),
+                 MAKELPARAM(x, y));
 }
 
 MSG mouse_move_message(int x, int y) { return message(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }

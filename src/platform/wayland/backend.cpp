@@ -1,7 +1,8 @@
 // The Wayland window system: xdg-shell surfaces, wl_seat input, EGL.
+#include "platform/wayland/backend.h"
+
 #include <cstdlib>
 
-#include "platform/wayland/backend.h"
 #include "platform/wayland/display.h"
 
 namespace {

@@ -19,7 +19,7 @@ struct native_window {
   wl_surface *surface;
   xdg_surface *xdg;
   xdg_toplevel *toplevel;
-  bool configured;           // the compositor has sized it once: it may show
+  bool configured;              // the compositor has sized it once: it may show
   int next_width, next_height;  // the latest configure's size; 0 leaves it to us
   bool cursor_hidden;
 };

@@ -21,7 +21,8 @@ void load_arrow() {
   if (arrow) return;
   const char *size = std::getenv("XCURSOR_SIZE");
   int pixels = size && std::atoi(size) > 0 ? std::atoi(size) : 24;
-  wl_cursor_theme *theme = wl_cursor_theme_load(std::getenv("XCURSOR_THEME"), pixels, wayland()->shm);
+  wl_cursor_theme *theme =
+      wl_cursor_theme_load(std::getenv("XCURSOR_THEME"), pixels, wayland()->shm);
   wl_cursor *cursor = theme ? wl_cursor_theme_get_cursor(theme, "left_ptr") : nullptr;
   if (!cursor || cursor->image_count == 0) return;
   arrow = cursor->images[0];
@@ -38,7 +39,8 @@ void apply(const native_window &n) {
     wl_pointer_set_cursor(entered_pointer, entry_serial, nullptr, 0, 0);
   else
     wl_pointer_set_cursor(entered_pointer, entry_serial, arrow_surface,
-                          static_cast<int32_t>(arrow->hotspot_x), static_cast<int32_t>(arrow->hotspot_y));
+                          static_cast<int32_t>(arrow->hotspot_x),
+                          static_cast<int32_t>(arrow->hotspot_y));
   wl_display_flush(wayland()->display);
 }
 

@@ -141,7 +141,8 @@ bool egl_make_current(window_record *w, HGLRC context) {
   EGLDisplay display = egl_display();
   if (!w) return eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
   EGLSurface surface = w->surface->surface;
-  if (!eglMakeCurrent(display, surface, surface, reinterpret_cast<EGLContext>(context))) return false;
+  if (!eglMakeCurrent(display, surface, surface, reinterpret_cast<EGLContext>(context)))
+    return false;
   if (!w->surface->unpaced) w->surface->unpaced = eglSwapInterval(display, 0);
   return true;
 }

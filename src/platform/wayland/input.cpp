@@ -37,7 +37,9 @@ void on_pointer_leave(void *, wl_pointer *p, uint32_t serial, wl_surface *) {
   wayland_pointer_over(p, serial, nullptr);
 }
 
-void on_pointer_motion(void *, wl_pointer *, uint32_t, wl_fixed_t x, wl_fixed_t y) { move_to(x, y); }
+void on_pointer_motion(void *, wl_pointer *, uint32_t, wl_fixed_t x, wl_fixed_t y) {
+  move_to(x, y);
+}
 
 void on_pointer_button(void *, wl_pointer *, uint32_t, uint32_t, uint32_t button, uint32_t state) {
   MSG msg;

@@ -29,9 +29,10 @@ void wayland_keymap(uint32_t format, int fd, uint32_t size) {
   if (text == MAP_FAILED) return;
   if (!context) context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
   const char *chars = static_cast<const char *>(text);
-  keymap = context ? xkb_keymap_new_from_buffer(context, chars, strnlen(chars, size),
-                                                XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS)
-                   : nullptr;
+  keymap = context
+               ? xkb_keymap_new_from_buffer(context, chars, strnlen(chars, size),
+                                            XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS)
+               : nullptr;
   munmap(text, size);
   if (keymap) state = xkb_state_new(keymap);
 }
@@ -41,5 +42,6 @@ void wayland_modifiers(uint32_t depressed, uint32_t latched, uint32_t locked, ui
 }
 
 bool wayland_alt_down() {
-  return state && xkb_state_mod_name_is_active(state, XKB_MOD_NAME_ALT, XKB_STATE_MODS_EFFECTIVE) > 0;
+  return state &&
+         xkb_state_mod_name_is_active(state, XKB_MOD_NAME_ALT, XKB_STATE_MODS_EFFECTIVE) > 0;
 }

@@ -37,7 +37,8 @@ void on_surface_configure(void *data, xdg_surface *xdg, uint32_t serial) {
   native_window *n = static_cast<native_window *>(data);
   xdg_surface_ack_configure(xdg, serial);
   window_record *w = window_with_native(n);
-  if (w && n->next_width > 0 && n->next_height > 0) window_resized(w, n->next_width, n->next_height);
+  if (w && n->next_width > 0 && n->next_height > 0)
+    window_resized(w, n->next_width, n->next_height);
   n->configured = true;
 }
 
@@ -101,6 +102,8 @@ void wayland_show_window(window_record *w) {
   wl_display_flush(wayland()->display);
 }
 
+// A compositor never takes a client's surfaces away, so they are always
+// there to destroy.
 void wayland_destroy_window(window_record *w, bool) {
   native_window *n = w->native;
   if (w->surface) egl_destroy_surface(w->surface);

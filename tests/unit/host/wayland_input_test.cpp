@@ -1,11 +1,10 @@
 // Wayland input as window messages: the kernel's button and key codes, the
 // wheel's direction, and Alt as the compositor's keymap defines it.
+#include <gtest/gtest.h>
 #include <linux/input-event-codes.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #include <xkbcommon/xkbcommon.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -40,7 +39,8 @@ TEST(WaylandInput, AxisValuesAreWheelStepsWithTheirDirection) {
   EXPECT_EQ(up.message, static_cast<UINT>(WM_MOUSEWHEEL));
   EXPECT_EQ(static_cast<short>(HIWORD(up.wParam)), 120);
   EXPECT_EQ(up.lParam, MAKELPARAM(5, 6));
-  EXPECT_EQ(static_cast<short>(HIWORD(wayland_axis_message(wl_fixed_from_int(15), 5, 6).wParam)), -120);
+  EXPECT_EQ(static_cast<short>(HIWORD(wayland_axis_message(wl_fixed_from_int(15), 5, 6).wParam)),
+            -120);
 }
 
 // Key codes are the X ones, the kernel's plus 8.
