@@ -29,12 +29,13 @@ start_sway() {
   chmod 755 "$SESSION_DIR"
   mkdir -m 700 "$SESSION_DIR/runtime"
   mkdir "$SESSION_DIR/home"
-  cp "$TORVANE" "$SESSION_DIR/torvane"
-  cp "$TORVANE_BUILD_DIR/tests/e2e/wayland_helpers/virtual_pointer" "$SESSION_DIR/virtual_pointer"
+  install -m 755 "$TORVANE" "$SESSION_DIR/torvane"
+  install -m 755 "$TORVANE_BUILD_DIR/tests/e2e/wayland_helpers/virtual_pointer" "$SESSION_DIR"
   TORVANE="$SESSION_DIR/torvane"
   printf '%s\n' "xwayland disable" "output * bg #000000 solid_color" \
     "output HEADLESS-1 mode ${WAYLAND_WIDTH}x${WAYLAND_HEIGHT}" "default_border none" \
     >"$SESSION_DIR/sway.conf"
+  chmod 644 "$SESSION_DIR/sway.conf"
   [ "$(id -u)" -ne 0 ] || chown -R nobody:nogroup "$SESSION_DIR/runtime" "$SESSION_DIR/home"
 
   unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
