@@ -8,8 +8,11 @@
 namespace {
 
 // Cursor position when the full-screen window was created; every movement
-// is measured from here, so slow movement adds up.
+// is measured from here, so slow movement adds up. A window system that
+// cannot tell where the pointer is (Wayland tells a window only once the
+// pointer is over it) leaves it unknown; the first movement then sets it.
 POINT prevPt;
+bool start_known;
 
 const int move_threshold = 10;
 
@@ -18,6 +21,11 @@ void post_close(HWND hWnd) { PostMessageA(hWnd, WM_CLOSE, 0, 0); }
 bool moved_beyond_threshold(LPARAM lParam) {
   int x = LOWORD(lParam);
   int y = HIWORD(lParam);
+  if (!start_known) {
+    prevPt = POINT{x, y};
+    start_known = true;
+    return false;
+  }
   return std::abs(x - prevPt.x) + std::abs(y - prevPt.y) > move_threshold;
 }
 
@@ -62,7 +70,7 @@ LRESULT CALLBACK DefScreenSaverProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM l
   switch (msg) {
     case WM_CREATE:
       if (ss_mode == MODE_SAVER) {
-        GetCursorPos(&prevPt);
+        start_known = GetCursorPos(&prevPt);
         ShowCursor(FALSE);
       }
       ss_initialize(hWnd);

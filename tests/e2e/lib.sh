@@ -35,8 +35,11 @@ fail() {
   exit 1
 }
 
-# e2e_begin: common start of every script: strict mode, the output folder.
+# e2e_begin: common start of every script: strict mode, the output folder,
+# and no window system of the user's session (the program would take a
+# Wayland one over the test's X server).
 e2e_begin() {
   set -euo pipefail
   mkdir -p "$TORVANE_OUT"
+  unset WAYLAND_DISPLAY TORVANE_BACKEND
 }

@@ -6,6 +6,7 @@
 std::vector<std::string> windows_log;
 std::vector<fake_window> fake_windows;
 POINT fake_cursor_pos;
+bool fake_cursor_known;
 int fake_screen_width, fake_screen_height;
 int fake_cursor_count;
 HWND fake_parent;
@@ -52,6 +53,7 @@ void fake_windows_reset() {
   windows_log.clear();
   fake_windows.clear();
   fake_cursor_pos = POINT{0, 0};
+  fake_cursor_known = true;
   fake_screen_width = 1280;
   fake_screen_height = 720;
   fake_cursor_count = 0;
@@ -165,6 +167,7 @@ int WINAPI ShowCursor(BOOL bShow) {
 
 BOOL WINAPI GetCursorPos(LPPOINT lpPoint) {
   log_call("GetCursorPos()");
+  if (!fake_cursor_known) return FALSE;
   *lpPoint = fake_cursor_pos;
   return TRUE;
 }

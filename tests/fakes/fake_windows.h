@@ -21,6 +21,7 @@ struct fake_window {
 extern std::vector<std::string> windows_log;
 extern std::vector<fake_window> fake_windows;
 extern POINT fake_cursor_pos;
+extern bool fake_cursor_known;  // false: GetCursorPos fails, as on Wayland
 extern int fake_screen_width, fake_screen_height;
 extern int fake_cursor_count;   // ShowCursor's display counter
 // A window that may be named as a parent, with its rectangle.

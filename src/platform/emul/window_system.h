@@ -56,6 +56,9 @@ struct window_system {
   bool (*client_size)(HWND hWnd, int *width, int *height);
   // Whether the pointer shows over w.
   void (*set_cursor_visible)(window_record *w, bool visible);
+  // The pointer's position on the screen; false where the window system
+  // does not tell it (Wayland shows a client the pointer only over its own
+  // surfaces, in their coordinates).
   bool (*cursor_pos)(POINT *point);
   // The window XScreenSaver's --root draws on when it names none; null
   // where the window system has none.

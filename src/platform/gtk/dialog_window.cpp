@@ -10,9 +10,12 @@ namespace {
 const char dialog_font[] = "Sans 8";  // also in dialog_css
 
 // Compact, classic proportions, so that every control fits its rectangle.
+// The caption paints its own background: the theme leaves the title bar of
+// a window with client-side decorations (Wayland's) transparent.
 const char dialog_css[] =
     ".win32-dialog, .win32-dialog * { font: 8pt Sans; }"
-    ".win32-dialog .caption { min-height: 0; padding: 2px 2px 2px 6px; }"
+    ".win32-dialog .caption { min-height: 0; padding: 2px 2px 2px 6px;"
+    " background-color: @theme_bg_color; }"
     ".win32-dialog .caption .title { font-weight: bold; }"
     ".win32-dialog .caption button { min-height: 14px; min-width: 14px; padding: 0 2px; }"
     ".win32-dialog .client button { min-height: 0; min-width: 0; padding: 0 4px; }"

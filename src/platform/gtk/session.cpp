@@ -22,7 +22,9 @@ bool gtk_session_open() {
   return opened;
 }
 
+// Once: on Wayland, presenting a window that is shown maps it again.
 static gboolean on_map_event(GtkWidget *window, GdkEvent *, gpointer) {
+  g_signal_handlers_disconnect_by_func(window, reinterpret_cast<gpointer>(on_map_event), nullptr);
   gtk_window_present(GTK_WINDOW(window));
   return FALSE;
 }

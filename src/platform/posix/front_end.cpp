@@ -42,23 +42,27 @@ unsigned long parse_window_id(const char *text) {
   return *end ? 0 : window;
 }
 
-front_end_choice saver_line(std::string line) { return front_end_choice{false, false, line}; }
+front_end_choice saver_line(std::string line) { return front_end_choice{false, false, line, false}; }
+
+front_end_choice x_window_line(unsigned long window) {
+  return front_end_choice{false, false, preview_command_line(window), true};
+}
 
 }  // namespace
 
 std::string preview_command_line(unsigned long window) { return "/p " + std::to_string(window); }
 
 front_end_choice read_arguments(int argc, const char *const *argv, const char *xscreensaver_window) {
-  if (argc == 2 && is_any(argv[1], "--help", "-h")) return front_end_choice{true, false, ""};
+  if (argc == 2 && is_any(argv[1], "--help", "-h")) return front_end_choice{true, false, "", false};
 
   for (int i = 1; i < argc; i++) {
     if (is_any(argv[i], "--root", "-root")) {
       if (xscreensaver_window && *xscreensaver_window)
-        return saver_line(preview_command_line(parse_window_id(xscreensaver_window)));
-      return front_end_choice{false, true, ""};
+        return x_window_line(parse_window_id(xscreensaver_window));
+      return front_end_choice{false, true, "", true};
     }
     if (is_any(argv[i], "--window-id", "-window-id"))
-      return saver_line(preview_command_line(parse_window_id(i + 1 < argc ? argv[i + 1] : nullptr)));
+      return x_window_line(parse_window_id(i + 1 < argc ? argv[i + 1] : nullptr));
   }
 
   std::string line;

@@ -8,6 +8,7 @@ struct front_end_choice {
   bool usage;           // print usage_text and end
   bool on_root_window;  // XScreenSaver's --root with no window of its own
   std::string command_line;  // the Windows-style line for WinMain otherwise
+  bool names_x_window;  // an XScreenSaver form: it draws into an X window
 };
 
 // xscreensaver_window is $XSCREENSAVER_WINDOW, or null.

@@ -1,7 +1,7 @@
 // The Linux entry point: the arguments, joined with single blanks, are the
 // Windows-style command line the saver scans; XScreenSaver's forms become
-// the preview switch on the window it names. The saver runs on the X11
-// window system, with GTK for its dialogs.
+// the preview switch on the window it names. The saver runs on Wayland or
+// X11 (window_system_choice.h), with GTK for its dialogs on the same one.
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,6 +11,8 @@
 #include "platform/gtk/dialog_window.h"
 #include "platform/posix/front_end.h"
 #include "platform/posix/termination.h"
+#include "platform/posix/window_system_choice.h"
+#include "platform/wayland/backend.h"
 #include "platform/x11/backend.h"
 
 int main(int argc, char **argv) {
@@ -20,7 +22,10 @@ int main(int argc, char **argv) {
     std::fputs(usage_text, stdout);
     return 0;
   }
-  use_window_system(x11_window_system());
+  window_system_kind kind = choose_window_system(std::getenv("TORVANE_BACKEND"),
+                                                 std::getenv("WAYLAND_DISPLAY"), choice.names_x_window);
+  use_window_system(kind == WINDOW_SYSTEM_WAYLAND ? wayland_window_system() : x11_window_system());
+  setenv("GDK_BACKEND", window_system_gdk_name(kind), 0);
   use_dialog_toolkit(gtk_dialog_toolkit());
   if (choice.on_root_window) {
     const window_system *backend = connected_window_system();

@@ -1,47 +1,35 @@
 // X input events as the saver's window messages.
+#include "platform/emul/input_messages.h"
 #include "platform/x11/backend.h"
 
 namespace {
 
-const int wheel_delta = 120;
-
-void set(MSG *msg, UINT message, WPARAM wParam, LPARAM lParam) {
-  msg->message = message;
-  msg->wParam = wParam;
-  msg->lParam = lParam;
-}
-
-// wParam carries the X keycode; lParam a repeat count of 1, the keycode
-// where the scan code goes, and the Alt bit.
+// wParam carries the X keycode.
 bool key_message(const XKeyEvent &key, MSG *msg) {
-  bool alt = key.state & Mod1Mask;
-  LPARAM lParam = 1 | static_cast<LPARAM>((key.keycode & 0xff) << 16) | (alt ? (1 << 29) : 0);
-  set(msg, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key.keycode, lParam);
+  *msg = key_down_message(key.keycode, key.state & Mod1Mask);
   return true;
 }
 
 // Buttons 1-3 are left, middle and right; 4-7 are the wheels' steps.
-bool button_message(const XButtonEvent &button, bool press, MSG *msg) {
-  LPARAM client = MAKELPARAM(button.x, button.y);
+bool mouse_button_message(const XButtonEvent &button, bool press, MSG *msg) {
   switch (button.button) {
     case Button1:
-      set(msg, press ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, client);
+      *msg = button_message(BUTTON_LEFT, press, button.x, button.y);
       return true;
     case Button2:
-      set(msg, press ? WM_MBUTTONDOWN : WM_MBUTTONUP, 0, client);
+      *msg = button_message(BUTTON_MIDDLE, press, button.x, button.y);
       return true;
     case Button3:
-      set(msg, press ? WM_RBUTTONDOWN : WM_RBUTTONUP, 0, client);
+      *msg = button_message(BUTTON_RIGHT, press, button.x, button.y);
       return true;
     case Button4:
     case Button5:
     case 6:
-    case 7: {
+    case 7:
       if (!press) return false;
-      int delta = (button.button == Button4 || button.button == 6) ? wheel_delta : -wheel_delta;
-      set(msg, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(button.x_root, button.y_root));
+      *msg = wheel_message(button.button == Button4 || button.button == 6, button.x_root,
+                           button.y_root);
       return true;
-    }
     default:
       return false;
   }
@@ -54,7 +42,7 @@ bool button_message(const XButtonEvent &button, bool press, MSG *msg) {
 bool focus_message(const XFocusChangeEvent &focus, MSG *msg) {
   if (focus.mode != NotifyNormal) return false;
   if (focus.detail == NotifyInferior || focus.detail == NotifyPointer) return false;
-  set(msg, WM_ACTIVATEAPP, focus.type == FocusIn ? 1 : 0, 0);
+  *msg = activation_message(focus.type == FocusIn);
   return true;
 }
 
@@ -66,9 +54,9 @@ bool x_input_message(const XEvent &event, MSG *msg) {
       return key_message(event.xkey, msg);
     case ButtonPress:
     case ButtonRelease:
-      return button_message(event.xbutton, event.type == ButtonPress, msg);
+      return mouse_button_message(event.xbutton, event.type == ButtonPress, msg);
     case MotionNotify:
-      set(msg, WM_MOUSEMOVE, 0, MAKELPARAM(event.xmotion.x, event.xmotion.y));
+      *msg = mouse_move_message(event.xmotion.x, event.xmotion.y);
       return true;
     case FocusIn:
     case FocusOut:

@@ -62,6 +62,17 @@ TEST(FrontEnd, WindowIdThatIsNoNumberNamesNoWindow) {
   EXPECT_EQ(line_of({"--root"}, "window"), "/p 0");
 }
 
+// They name X windows, so they decide the window system; the saver's own
+// switches leave it to the environment, /p included.
+TEST(FrontEnd, OnlyXScreenSaverFormsNameAnXWindow) {
+  EXPECT_TRUE(read({"--root"}).names_x_window);
+  EXPECT_TRUE(read({"-root"}, "0x77").names_x_window);
+  EXPECT_TRUE(read({"--window-id", "5"}).names_x_window);
+  EXPECT_FALSE(read({"/p", "5"}).names_x_window);
+  EXPECT_FALSE(read({"/s"}).names_x_window);
+  EXPECT_FALSE(read({"--help"}).names_x_window);
+}
+
 TEST(FrontEnd, UsageNamesTheSwitchesFormsAndSettingsFile) {
   std::string usage = usage_text;
   for (const char *part : {"/s", "/p", "/c", "/a", "--root", "-window-id", "XSCREENSAVER_WINDOW",

@@ -78,6 +78,18 @@ TEST_F(SaverProc, MovingAwayAndBackNeverAddsUp) {
   EXPECT_FALSE(move_closes(106, 204));
 }
 
+// Where the cursor position cannot be read at creation, the first movement
+// is the start, however far it is from (0, 0) or from an earlier window's.
+TEST_F(SaverProc, UnknownStartIsTakenFromTheFirstMovement) {
+  fake_windows_reset();
+  fake_cursor_known = false;
+  ScreenSaverProc(window, WM_CREATE, 0, 0);
+  EXPECT_FALSE(move_closes(400, 300));
+  EXPECT_FALSE(move_closes(406, 304));
+  EXPECT_FALSE(move_closes(400, 300));
+  EXPECT_TRUE(move_closes(407, 304));
+}
+
 TEST_F(SaverProc, MovementReadsUnsigned16BitCoordinates) {
   EXPECT_TRUE(move_closes(-1, 200));  // 0xffff, far from the start
   EXPECT_FALSE(move_closes(0x10000 + 103, 200));  // only the low 16 bits count

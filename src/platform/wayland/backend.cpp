@@ -1,0 +1,47 @@
+// The Wayland window system: xdg-shell surfaces, wl_seat input, EGL.
+#include "platform/wayland/backend.h"
+
+#include <cstdlib>
+
+#include "platform/wayland/display.h"
+
+namespace {
+
+bool connect() { return wayland() != nullptr; }
+
+const char *display_name() {
+  const char *name = std::getenv("WAYLAND_DISPLAY");
+  return name && *name ? name : "wayland-0";
+}
+
+// Wayland has no root window: XScreenSaver's --root is an X11 form.
+HWND no_root_window() { return nullptr; }
+
+const window_system wayland_system = {
+    "wayland",
+    connect,
+    display_name,
+    wayland_screen_metric,
+    wayland_pump,
+    wayland_create_window,
+    wayland_show_window,
+    wayland_destroy_window,
+    wayland_window_rect,
+    wayland_client_size,
+    wayland_set_cursor_visible,
+    wayland_cursor_pos,
+    no_root_window,
+    egl_bits_per_pixel,
+    egl_choose_pixel_format,
+    egl_create_surface,
+    egl_resize_surface,
+    egl_create_context,
+    egl_make_current,
+    egl_delete_context,
+    egl_swap_buffers,
+    egl_proc_address,
+};
+
+}  // namespace
+
+const window_system *wayland_window_system() { return &wayland_system; }
