@@ -6,28 +6,19 @@
 #include "fakes/fake_windows.h"
 #include "geometry/curves.h"
 #include "geometry/shape.h"
-#include "render/multitex.h"
-#include "render/torvane.h"
 #include "settings/settings.h"
-#include "unit/settings/default_settings.h"
+#include "support/reset_modules.h"
 
 void render_test::SetUp() {
   setenv("TORVANE_REGISTRY", "/nonexistent/torvane-render-test/registry.reg", 1);
-  restore_default_settings();
-  now_time = 0;
+  reset_settings();
+  reset_geometry();
+  reset_render();
 
-  fake_gdi = {};
-  fake_gl_extensions = nullptr;
+  fake_gl_reset();
+  fake_gdi_reset();
+  fake_kernel_reset();
   fake_tick_count = 1000;
-  fake_debug_output.clear();
-  hRC = nullptr;
-  hDC_static = nullptr;
-  multitexturing_enabled = 0;
-  glActiveTextureARB = nullptr;
-  glMultiTexCoord2fARB = nullptr;
-  glMultiTexCoord2fvARB = nullptr;
-  glMultiTexCoord2dvARB = nullptr;
-
   fake_windows_reset();
   fake_windows.push_back(fake_window{window, 0, 0, 0, 0, 200, 100, nullptr, true});
   call_log.clear();

@@ -1,10 +1,10 @@
 // The exact dialog calls the configuration dialog makes, in their order:
 // GetDlgItem and SendMessageA record every message with its wParam and
 // lParam, and answer from a table the test fills.
-#include "../settings/default_settings.h"
 #include "../settings/store_fixture.h"
 #include "resource.h"
 #include "settings/settings.h"
+#include "support/reset_modules.h"
 #include "ui/config_dialog.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +60,8 @@ class DialogMessages : public ::testing::Test {
  protected:
   void SetUp() override {
     use_empty_store();
-    restore_default_settings();
+    reset_settings();
+    reset_geometry();
     calls.clear();
     answers.clear();
     std::remove(calls_file().c_str());
