@@ -1,5 +1,7 @@
 #include "unit/host/renderer_stubs.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "fakes/call_log.h"
@@ -30,9 +32,15 @@ void resize(int width, int height) {
   log_call("resize", {std::to_string(width), std::to_string(height)});
 }
 
+// A main loop that nothing ends would hang the test: it is ended instead,
+// as a failure, after far more frames than any test needs.
 int ss_draw(HWND hWnd) {
   frames_drawn++;
   if (on_frame) on_frame(frames_drawn);
+  if (frames_drawn == 1000) {
+    ADD_FAILURE() << "the main loop was still running after 1000 frames";
+    PostQuitMessage(-1);
+  }
   return 0;
 }
 

@@ -4,27 +4,32 @@
 // so that the two agree.
 #include "platform/win32.h"
 #include "resource.h"
+#include "support/must_run.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 namespace {
 
 std::function<void(HWND, LPARAM)> check_in_dialog;
 
+// A copy runs, so that a check may open a dialog with a check of its own.
 INT_PTR CALLBACK checking_proc(HWND dlg, UINT msg, WPARAM, LPARAM lParam) {
   if (msg == WM_INITDIALOG) {
-    check_in_dialog(dlg, lParam);
+    std::function<void(HWND, LPARAM)> check = check_in_dialog;
+    check(dlg, lParam);
     EndDialog(dlg, 7);
   }
   return FALSE;
 }
 
 // Opens `name` and runs `check` on it while it initialises; the dialog then
-// ends with 7.
+// ends with 7. The test fails if the check never runs.
 void in_dialog(const char *name, std::function<void(HWND)> check) {
-  check_in_dialog = [&](HWND dlg, LPARAM) { check(dlg); };
+  check_in_dialog = must_run(std::string("the check in ") + name,
+                             [check](HWND dlg, LPARAM) { check(dlg); });
   EXPECT_EQ(DialogBoxParamA(nullptr, name, nullptr, checking_proc, 0), 7);
 }
 
@@ -118,11 +123,11 @@ TEST(DialogBox, PassesItsParameterAndReturnsTheEndResult) {
 
 TEST(DialogBox, RunsAnOwnedDialogInsideItsOwner) {
   in_dialog("configdlg", [](HWND config) {
-    check_in_dialog = [&](HWND about, LPARAM) {
+    check_in_dialog = must_run("the check in the owned dialog", [config](HWND about, LPARAM) {
       EXPECT_NE(about, config);
       EXPECT_EQ(GetDlgItem(about, IDC_ABOUT), nullptr);
       EXPECT_NE(GetDlgItem(config, IDC_ABOUT), nullptr);
-    };
+    });
     EXPECT_EQ(DialogBoxParamA(nullptr, "ABOUTDLG", config, checking_proc, 0), 7);
   });
 }

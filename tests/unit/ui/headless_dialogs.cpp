@@ -1,6 +1,7 @@
 #include "ui/headless_dialogs.h"
 
 #include "platform/posix/dialog_templates.h"
+#include "support/must_run.h"
 
 #include <algorithm>
 #include <cctype>
@@ -61,7 +62,7 @@ void command(HeadlessDialog &dialog, int id, Control *from) {
 }  // namespace
 
 void headless_on_open(const char *name, std::function<void(HWND)> user) {
-  users[folded(name)] = std::move(user);
+  users[folded(name)] = must_run(std::string("the user of dialog ") + name, std::move(user));
 }
 
 void headless_reset() {

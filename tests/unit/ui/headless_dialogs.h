@@ -12,7 +12,8 @@
 
 // What the user does while the named dialog is open (name matched ignoring
 // case). DialogBoxParamA calls it after WM_INITDIALOG; it returns when the
-// dialog ends. Without one, the dialog ends at once with -1.
+// dialog ends. Without one, the dialog ends at once with -1. The running
+// test fails if the user is never reached (support/must_run.h).
 void headless_on_open(const char *name, std::function<void(HWND)> user);
 
 // Forgets every user action; dialogs open again.
