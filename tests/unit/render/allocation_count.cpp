@@ -1,4 +1,4 @@
-#include "allocation_count.h"
+#include "unit/render/allocation_count.h"
 
 #include <cstdlib>
 #include <new>
