@@ -48,7 +48,8 @@ void set_check(DialogItem &item, bool checked) {
   setting_state = false;
 }
 
-// A click on an automatic radio button clears the others of its group.
+// An automatic radio button checked by a click or by BM_SETCHECK clears the
+// others of its group.
 void clear_radio_group(DialogItem &clicked) {
   for (DialogItem &item : clicked.dialog->items)
     if (&item != &clicked && item.kind == ITEM_RADIO_BUTTON &&
@@ -229,6 +230,7 @@ LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
                                                                             : BST_UNCHECKED;
     case BM_SETCHECK:
       if (button) set_check(*item, wParam == BST_CHECKED);
+      if (item->kind == ITEM_RADIO_BUTTON && wParam == BST_CHECKED) clear_radio_group(*item);
       return 0;
     case TBM_GETPOS:
     case TBM_SETPOS:

@@ -55,6 +55,16 @@ Control *find_control(HWND hWnd) {
 
 Control *find_control(HWND hDlg, int id) { return find_control(GetDlgItem(hDlg, id)); }
 
+// An automatic radio button checked by a click or a message clears the rest
+// of its group.
+void check_radio_button(Control &checked) {
+  for (Control &other : checked.dialog->controls)
+    if (other.kind == ITEM_RADIO_BUTTON &&
+        in_same_group(*checked.dialog->tmpl, other.index, checked.index))
+      other.check = BST_UNCHECKED;
+  checked.check = BST_CHECKED;
+}
+
 void command(HeadlessDialog &dialog, int id, Control *from) {
   dialog.proc((HWND)&dialog, WM_COMMAND, MAKEWPARAM(id, 0), (LPARAM)from);
 }
@@ -76,13 +86,7 @@ void headless_click(HWND hDlg, int id) {
   Control *control = find_control(hDlg, id);
   if (!control) return;
   if (control->kind == ITEM_CHECK_BOX) control->check = !control->check;
-  if (control->kind == ITEM_RADIO_BUTTON) {
-    for (Control &other : control->dialog->controls)
-      if (other.kind == ITEM_RADIO_BUTTON &&
-          in_same_group(*control->dialog->tmpl, other.index, control->index))
-        other.check = BST_UNCHECKED;
-    control->check = BST_CHECKED;
-  }
+  if (control->kind == ITEM_RADIO_BUTTON) check_radio_button(*control);
   command(*control->dialog, id, control);
 }
 
@@ -151,7 +155,10 @@ LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     case BM_GETCHECK:
       return button ? control->check : 0;
     case BM_SETCHECK:
-      if (button) control->check = wParam == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED;
+      if (control->kind == ITEM_RADIO_BUTTON && wParam == BST_CHECKED)
+        check_radio_button(*control);
+      else if (button)
+        control->check = wParam == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED;
       return 0;
     case TBM_GETPOS:
       return trackbar ? control->pos : 0;

@@ -3,7 +3,8 @@
 // GetDlgItem, SendMessageA, InitCommonControls) over plain control state,
 // built from the same templates as the GTK dialogs, with the Windows rules
 // for trackbars (positions kept inside the range) and automatic radio
-// buttons (a click clears the rest of the group).
+// buttons (checking one, by a click or BM_SETCHECK, clears the rest of the
+// group).
 #pragma once
 
 #include "platform/win32.h"
