@@ -16,8 +16,8 @@ endif()
 include(GoogleTest)
 
 # A unit-test program, with tests/support at hand. Natively each test case is
-# registered with ctest; cross-built programs run whole under the emulator
-# (Wine).
+# registered with ctest, labelled "unit" (scripts/test --quick runs these);
+# cross-built programs run whole under the emulator (Wine).
 function(torvane_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -27,6 +27,6 @@ function(torvane_test name)
     target_link_options(${name} PRIVATE -static)
     add_test(NAME ${name} COMMAND ${name})
   else()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
   endif()
 endfunction()
