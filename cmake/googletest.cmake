@@ -15,17 +15,18 @@ else()
 endif()
 include(GoogleTest)
 
-# A unit-test program. Natively each test case is registered with ctest;
+# A unit-test program, with tests/support at hand. Natively each test case is
+# registered with ctest, labelled "unit" (scripts/test --quick runs these);
 # cross-built programs run whole under the emulator (Wine).
 function(torvane_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} test_support GTest::gtest_main)
   torvane_warnings(${name})
   if(CMAKE_CROSSCOMPILING)
     target_link_options(${name} PRIVATE -static)
     add_test(NAME ${name} COMMAND ${name})
   else()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
   endif()
 endfunction()

@@ -1,5 +1,6 @@
 #include "fakes/call_log.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,14 +30,14 @@ std::string log_float(float value) { return shortest(value, 1, 9); }
 
 std::string log_double(double value) { return shortest(value, 1, 17); }
 
-std::string log_hex(unsigned long value) {
+std::string log_number(unsigned long long value) {
   char text[32];
-  std::snprintf(text, sizeof text, "0x%lx", value);
+  std::snprintf(text, sizeof text, value > 9 ? "0x%llx" : "%llu", value);
   return text;
 }
 
 std::string log_pointer(const void *pointer) {
-  return pointer ? log_hex(reinterpret_cast<unsigned long>(pointer)) : "null";
+  return pointer ? log_number(reinterpret_cast<std::uintptr_t>(pointer)) : "null";
 }
 
 std::string log_line(const char *name, const std::vector<std::string> &args) {
@@ -47,4 +48,16 @@ std::string log_line(const char *name, const std::vector<std::string> &args) {
     line += args[i];
   }
   return line + ')';
+}
+
+void log_call(const char *name, const std::vector<std::string> &args) {
+  call_log.push_back(log_line(name, args));
+}
+
+std::vector<std::string> call_log_of(const char *name) {
+  std::vector<std::string> lines;
+  std::string prefix = std::string(name) + "(";
+  for (const std::string &line : call_log)
+    if (line.compare(0, prefix.size(), prefix) == 0) lines.push_back(line);
+  return lines;
 }

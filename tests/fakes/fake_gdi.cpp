@@ -6,13 +6,11 @@
 #include "fakes/fake_gl.h"
 
 fake_gdi_state fake_gdi;
+
+void fake_gdi_reset() { fake_gdi = {}; }
 const HGLRC fake_context = reinterpret_cast<HGLRC>(0x5000);
 
 namespace {
-
-void record(const char *name, const std::vector<std::string> &args) {
-  call_log.push_back(log_line(name, args));
-}
 
 struct entry_point {
   const char *name;
@@ -44,54 +42,54 @@ HDC fake_dc_of(HWND window) {
 }
 
 HDC WINAPI GetDC(HWND hWnd) {
-  record("GetDC", {log_pointer(hWnd)});
+  log_call("GetDC", {log_pointer(hWnd)});
   return fake_dc_of(hWnd);
 }
 
 int WINAPI ReleaseDC(HWND hWnd, HDC hDC) {
-  record("ReleaseDC", {log_pointer(hWnd), log_pointer(hDC)});
+  log_call("ReleaseDC", {log_pointer(hWnd), log_pointer(hDC)});
   return 1;
 }
 
 int WINAPI GetDeviceCaps(HDC hdc, int index) {
-  record("GetDeviceCaps", {log_pointer(hdc), index == BITSPIXEL ? "BITSPIXEL" : std::to_string(index)});
+  log_call("GetDeviceCaps", {log_pointer(hdc), index == BITSPIXEL ? "BITSPIXEL" : std::to_string(index)});
   return index == BITSPIXEL ? fake_gdi.bits_per_pixel : 0;
 }
 
 int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR *ppfd) {
   fake_gdi.last_pixel_format = *ppfd;
-  record("ChoosePixelFormat", {log_pointer(hdc)});
+  log_call("ChoosePixelFormat", {log_pointer(hdc)});
   return fake_gdi.choose_pixel_format_result;
 }
 
 BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *ppfd) {
   fake_gdi.set_pixel_format = *ppfd;
-  record("SetPixelFormat", {log_pointer(hdc), std::to_string(format)});
+  log_call("SetPixelFormat", {log_pointer(hdc), std::to_string(format)});
   return fake_gdi.set_pixel_format_result;
 }
 
 BOOL WINAPI SwapBuffers(HDC hdc) {
-  record("SwapBuffers", {log_pointer(hdc)});
+  log_call("SwapBuffers", {log_pointer(hdc)});
   return TRUE;
 }
 
 HGLRC WINAPI wglCreateContext(HDC hdc) {
-  record("wglCreateContext", {log_pointer(hdc)});
+  log_call("wglCreateContext", {log_pointer(hdc)});
   return fake_context;
 }
 
 BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc) {
-  record("wglMakeCurrent", {log_pointer(hdc), log_pointer(hglrc)});
+  log_call("wglMakeCurrent", {log_pointer(hdc), log_pointer(hglrc)});
   return TRUE;
 }
 
 BOOL WINAPI wglDeleteContext(HGLRC hglrc) {
-  record("wglDeleteContext", {log_pointer(hglrc)});
+  log_call("wglDeleteContext", {log_pointer(hglrc)});
   return TRUE;
 }
 
 PROC WINAPI wglGetProcAddress(LPCSTR lpszProc) {
-  record("wglGetProcAddress", {lpszProc});
+  log_call("wglGetProcAddress", {lpszProc});
   if (missing(lpszProc)) return nullptr;
   for (const entry_point &known : entry_points)
     if (std::strcmp(known.name, lpszProc) == 0) return known.address;

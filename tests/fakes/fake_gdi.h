@@ -1,7 +1,6 @@
 // Fake GDI pixel formats and WGL contexts, plus MessageBoxA: each call is
 // appended to call_log ("GetDC(0x10)", "wglMakeCurrent(0x1010, 0x5000)");
-// the results a test steers, and what the fakes saw, live in fake_gdi
-// (`fake_gdi = {}` restores the start values).
+// the results a test steers, and what the fakes saw, live in fake_gdi.
 #pragma once
 
 #include <string>
@@ -23,6 +22,9 @@ struct fake_gdi_state {
   std::vector<std::string> message_boxes;     // "caption|text", in order
 };
 extern fake_gdi_state fake_gdi;
+
+// Back to the start values above.
+void fake_gdi_reset();
 
 // GetDC gives window w the device context fake_dc_base + w; wglCreateContext
 // always makes fake_context.

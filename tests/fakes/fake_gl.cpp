@@ -2,6 +2,8 @@
 
 const char *fake_gl_extensions = nullptr;
 
+void fake_gl_reset() { fake_gl_extensions = nullptr; }
+
 namespace {
 
 struct enum_name {
@@ -48,7 +50,7 @@ std::string primitive_name(GLenum mode) {
   switch (mode) {
     case GL_LINES: return "GL_LINES";
     case GL_TRIANGLE_STRIP: return "GL_TRIANGLE_STRIP";
-    default: return log_hex(mode);
+    default: return log_number(mode);
   }
 }
 
@@ -56,13 +58,13 @@ std::string blend_factor_name(GLenum factor) {
   switch (factor) {
     case GL_ZERO: return "GL_ZERO";
     case GL_ONE: return "GL_ONE";
-    default: return log_hex(factor);
+    default: return log_number(factor);
   }
 }
 
 std::string clear_mask_name(GLbitfield mask) {
   if (mask == (GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT)) return "GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT";
-  return log_hex(mask);
+  return log_number(mask);
 }
 
 std::string int_text(long value) { return std::to_string(value); }
@@ -79,129 +81,125 @@ std::string doubles(const GLdouble *v, int count) {
   return text + "}";
 }
 
-void record(const char *name, const std::vector<std::string> &args) {
-  call_log.push_back(log_line(name, args));
-}
-
 }  // namespace
 
 std::string gl_enum_name(GLenum value) {
   for (const enum_name &known : enum_names)
     if (known.value == value) return known.name;
-  return log_hex(value);
+  return log_number(value);
 }
 
 void APIENTRY glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
-  record("glViewport", {int_text(x), int_text(y), int_text(width), int_text(height)});
+  log_call("glViewport", {int_text(x), int_text(y), int_text(width), int_text(height)});
 }
 
-void APIENTRY glMatrixMode(GLenum mode) { record("glMatrixMode", {gl_enum_name(mode)}); }
+void APIENTRY glMatrixMode(GLenum mode) { log_call("glMatrixMode", {gl_enum_name(mode)}); }
 
-void APIENTRY glLoadIdentity() { record("glLoadIdentity", {}); }
+void APIENTRY glLoadIdentity() { log_call("glLoadIdentity", {}); }
 
 void APIENTRY glOrtho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top,
                       GLdouble near_val, GLdouble far_val) {
-  record("glOrtho", {log_double(left), log_double(right), log_double(bottom), log_double(top),
+  log_call("glOrtho", {log_double(left), log_double(right), log_double(bottom), log_double(top),
                      log_double(near_val), log_double(far_val)});
 }
 
 void APIENTRY glBindTexture(GLenum target, GLuint texture) {
-  record("glBindTexture", {gl_enum_name(target), int_text(texture)});
+  log_call("glBindTexture", {gl_enum_name(target), int_text(texture)});
 }
 
 void APIENTRY glTexParameteri(GLenum target, GLenum pname, GLint param) {
-  record("glTexParameteri", {gl_enum_name(target), gl_enum_name(pname), gl_enum_name(param)});
+  log_call("glTexParameteri", {gl_enum_name(target), gl_enum_name(pname), gl_enum_name(param)});
 }
 
 void APIENTRY glTexImage2D(GLenum target, GLint level, GLint internal_format, GLsizei width,
                            GLsizei height, GLint border, GLenum format, GLenum type,
                            const GLvoid *pixels) {
-  record("glTexImage2D", {gl_enum_name(target), int_text(level), int_text(internal_format),
+  log_call("glTexImage2D", {gl_enum_name(target), int_text(level), int_text(internal_format),
                           int_text(width), int_text(height), int_text(border), gl_enum_name(format),
                           gl_enum_name(type), log_pointer(pixels)});
 }
 
 const GLubyte *APIENTRY glGetString(GLenum name) {
-  record("glGetString", {gl_enum_name(name)});
+  log_call("glGetString", {gl_enum_name(name)});
   return name == GL_EXTENSIONS ? reinterpret_cast<const GLubyte *>(fake_gl_extensions) : nullptr;
 }
 
-void APIENTRY glClear(GLbitfield mask) { record("glClear", {clear_mask_name(mask)}); }
+void APIENTRY glClear(GLbitfield mask) { log_call("glClear", {clear_mask_name(mask)}); }
 
-void APIENTRY glEnable(GLenum cap) { record("glEnable", {gl_enum_name(cap)}); }
+void APIENTRY glEnable(GLenum cap) { log_call("glEnable", {gl_enum_name(cap)}); }
 
-void APIENTRY glDisable(GLenum cap) { record("glDisable", {gl_enum_name(cap)}); }
+void APIENTRY glDisable(GLenum cap) { log_call("glDisable", {gl_enum_name(cap)}); }
 
 void APIENTRY glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
-  record("glTranslatef", {log_float(x), log_float(y), log_float(z)});
+  log_call("glTranslatef", {log_float(x), log_float(y), log_float(z)});
 }
 
 void APIENTRY glRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z) {
-  record("glRotatef", {log_float(angle), log_float(x), log_float(y), log_float(z)});
+  log_call("glRotatef", {log_float(angle), log_float(x), log_float(y), log_float(z)});
 }
 
 void APIENTRY glMateriali(GLenum face, GLenum pname, GLint param) {
-  record("glMateriali", {gl_enum_name(face), gl_enum_name(pname), int_text(param)});
+  log_call("glMateriali", {gl_enum_name(face), gl_enum_name(pname), int_text(param)});
 }
 
 void APIENTRY glMaterialfv(GLenum face, GLenum pname, const GLfloat *params) {
-  record("glMaterialfv", {gl_enum_name(face), gl_enum_name(pname), floats(params, 4)});
+  log_call("glMaterialfv", {gl_enum_name(face), gl_enum_name(pname), floats(params, 4)});
 }
 
 void APIENTRY glLightfv(GLenum light, GLenum pname, const GLfloat *params) {
-  record("glLightfv", {gl_enum_name(light), gl_enum_name(pname), floats(params, 4)});
+  log_call("glLightfv", {gl_enum_name(light), gl_enum_name(pname), floats(params, 4)});
 }
 
-void APIENTRY glBegin(GLenum mode) { record("glBegin", {primitive_name(mode)}); }
+void APIENTRY glBegin(GLenum mode) { log_call("glBegin", {primitive_name(mode)}); }
 
-void APIENTRY glEnd() { record("glEnd", {}); }
+void APIENTRY glEnd() { log_call("glEnd", {}); }
 
 void APIENTRY glColor3f(GLfloat red, GLfloat green, GLfloat blue) {
-  record("glColor3f", {log_float(red), log_float(green), log_float(blue)});
+  log_call("glColor3f", {log_float(red), log_float(green), log_float(blue)});
 }
 
 void APIENTRY glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
-  record("glVertex3f", {log_float(x), log_float(y), log_float(z)});
+  log_call("glVertex3f", {log_float(x), log_float(y), log_float(z)});
 }
 
 void APIENTRY glNormal3f(GLfloat nx, GLfloat ny, GLfloat nz) {
-  record("glNormal3f", {log_float(nx), log_float(ny), log_float(nz)});
+  log_call("glNormal3f", {log_float(nx), log_float(ny), log_float(nz)});
 }
 
 void APIENTRY glTexCoord2d(GLdouble s, GLdouble t) {
-  record("glTexCoord2d", {log_double(s), log_double(t)});
+  log_call("glTexCoord2d", {log_double(s), log_double(t)});
 }
 
-void APIENTRY glTexCoord2dv(const GLdouble *v) { record("glTexCoord2dv", {doubles(v, 2)}); }
+void APIENTRY glTexCoord2dv(const GLdouble *v) { log_call("glTexCoord2dv", {doubles(v, 2)}); }
 
 void APIENTRY glTexEnvi(GLenum target, GLenum pname, GLint param) {
-  record("glTexEnvi", {gl_enum_name(target), gl_enum_name(pname), gl_enum_name(param)});
+  log_call("glTexEnvi", {gl_enum_name(target), gl_enum_name(pname), gl_enum_name(param)});
 }
 
 void APIENTRY glTexEnvfv(GLenum target, GLenum pname, const GLfloat *params) {
-  record("glTexEnvfv", {gl_enum_name(target), gl_enum_name(pname), floats(params, 4)});
+  log_call("glTexEnvfv", {gl_enum_name(target), gl_enum_name(pname), floats(params, 4)});
 }
 
 void APIENTRY glPolygonOffset(GLfloat factor, GLfloat units) {
-  record("glPolygonOffset", {log_float(factor), log_float(units)});
+  log_call("glPolygonOffset", {log_float(factor), log_float(units)});
 }
 
 void APIENTRY glBlendFunc(GLenum sfactor, GLenum dfactor) {
-  record("glBlendFunc", {blend_factor_name(sfactor), blend_factor_name(dfactor)});
+  log_call("glBlendFunc", {blend_factor_name(sfactor), blend_factor_name(dfactor)});
 }
 
 void APIENTRY fake_glActiveTextureARB(GLenum texture) {
-  record("glActiveTextureARB", {gl_enum_name(texture)});
+  log_call("glActiveTextureARB", {gl_enum_name(texture)});
 }
 
 void APIENTRY fake_glMultiTexCoord2fARB(GLenum target, GLfloat s, GLfloat t) {
-  record("glMultiTexCoord2fARB", {gl_enum_name(target), log_float(s), log_float(t)});
+  log_call("glMultiTexCoord2fARB", {gl_enum_name(target), log_float(s), log_float(t)});
 }
 
 void APIENTRY fake_glMultiTexCoord2fvARB(GLenum target, const GLfloat *v) {
-  record("glMultiTexCoord2fvARB", {gl_enum_name(target), floats(v, 2)});
+  log_call("glMultiTexCoord2fvARB", {gl_enum_name(target), floats(v, 2)});
 }
 
 void APIENTRY fake_glMultiTexCoord2dvARB(GLenum target, const GLdouble *v) {
-  record("glMultiTexCoord2dvARB", {gl_enum_name(target), doubles(v, 2)});
+  log_call("glMultiTexCoord2dvARB", {gl_enum_name(target), doubles(v, 2)});
 }

@@ -1,7 +1,7 @@
 // A recording OpenGL 1.1: every gl* call the saver makes appends one line to
 // call_log, with its arguments ("glBindTexture(GL_TEXTURE_2D, 1)"). Enums are
-// written by name, numbers as in call_log.h, arrays as {a, b, c, d}, pixel
-// data by its address. Nothing is drawn.
+// written by name, arrays as {a, b, c, d}, pixel data by its address, the
+// rest as call_log.h says. Nothing is drawn.
 #pragma once
 
 #include "fakes/call_log.h"
@@ -10,6 +10,9 @@
 // What glGetString(GL_EXTENSIONS) returns; null (the start value) means the
 // implementation reports no extension string at all.
 extern const char *fake_gl_extensions;
+
+// Back to no extension string.
+void fake_gl_reset();
 
 // The GL_ARB_multitexture entry points the fake wglGetProcAddress hands out.
 // They log like the core calls ("glActiveTextureARB(GL_TEXTURE1_ARB)").

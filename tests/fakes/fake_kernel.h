@@ -10,3 +10,6 @@
 
 extern DWORD fake_tick_count;    // what GetTickCount returns
 extern std::string fake_debug_output;  // everything OutputDebugStringA wrote
+
+// Tick count 0, no debug output.
+void fake_kernel_reset();

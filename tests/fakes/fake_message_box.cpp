@@ -4,6 +4,6 @@
 
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
   fake_gdi.message_boxes.push_back(std::string(lpCaption) + "|" + lpText);
-  call_log.push_back(log_line("MessageBoxA", {log_pointer(hWnd), lpText, lpCaption, log_hex(uType)}));
+  log_call("MessageBoxA", {log_pointer(hWnd), lpText, lpCaption, log_number(uType)});
   return IDOK;
 }

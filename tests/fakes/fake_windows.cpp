@@ -1,9 +1,7 @@
 #include "fakes/fake_windows.h"
 
-#include <cstdio>
 #include <deque>
 
-std::vector<std::string> windows_log;
 std::vector<fake_window> fake_windows;
 POINT fake_cursor_pos;
 bool fake_cursor_known;
@@ -11,14 +9,6 @@ int fake_screen_width, fake_screen_height;
 int fake_cursor_count;
 HWND fake_parent;
 RECT fake_parent_rect;
-
-std::string log_number(unsigned long long value) {
-  char text[32];
-  std::snprintf(text, sizeof text, value > 9 ? "0x%llx" : "%llu", value);
-  return text;
-}
-
-std::string log_handle(const void *h) { return log_number(reinterpret_cast<UINT_PTR>(h)); }
 
 namespace {
 
@@ -30,11 +20,9 @@ std::deque<MSG> queue;
 bool quit_posted;
 int quit_code;
 
-void log_call(const std::string &line) { windows_log.push_back(line); }
-
-std::string message_args(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return log_handle(hWnd) + ", " + log_number(msg) + ", " + log_number(wParam) + ", " +
-         log_number(static_cast<unsigned long long>(lParam));
+std::vector<std::string> message_args(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return {log_pointer(hWnd), log_number(msg), log_number(wParam),
+          log_number(static_cast<unsigned long long>(lParam))};
 }
 
 fake_window *find_window(HWND hWnd) {
@@ -50,7 +38,6 @@ LRESULT send(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void fake_windows_reset() {
-  windows_log.clear();
   fake_windows.clear();
   fake_cursor_pos = POINT{0, 0};
   fake_cursor_known = true;
@@ -74,16 +61,8 @@ std::vector<MSG> fake_queued_messages() {
   return messages;
 }
 
-std::vector<std::string> windows_log_of(const char *name) {
-  std::vector<std::string> lines;
-  std::string prefix = std::string(name) + "(";
-  for (const std::string &line : windows_log)
-    if (line.compare(0, prefix.size(), prefix) == 0) lines.push_back(line);
-  return lines;
-}
-
 ATOM WINAPI RegisterClassA(const WNDCLASSA *lpWndClass) {
-  log_call(std::string("RegisterClassA(") + lpWndClass->lpszClassName + ")");
+  log_call("RegisterClassA", {lpWndClass->lpszClassName});
   if (!registered_class_name.empty()) return 0;
   registered_class = *lpWndClass;
   registered_class_name = lpWndClass->lpszClassName;
@@ -93,10 +72,10 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA *lpWndClass) {
 HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName,
                             DWORD dwStyle, int X, int Y, int nWidth, int nHeight,
                             HWND hWndParent, HMENU, HINSTANCE, LPVOID) {
-  log_call(std::string("CreateWindowExA(") + log_number(dwExStyle) + ", " + lpClassName + ", " +
-           lpWindowName + ", " + log_number(dwStyle) + ", " + std::to_string(X) + ", " +
-           std::to_string(Y) + ", " + std::to_string(nWidth) + ", " + std::to_string(nHeight) +
-           ", " + log_handle(hWndParent) + ")");
+  log_call("CreateWindowExA", {log_number(dwExStyle), lpClassName, lpWindowName,
+                               log_number(dwStyle), std::to_string(X), std::to_string(Y),
+                               std::to_string(nWidth), std::to_string(nHeight),
+                               log_pointer(hWndParent)});
   if (registered_class_name != lpClassName) return nullptr;
   if ((dwStyle & WS_CHILD) && (!hWndParent || hWndParent != fake_parent)) return nullptr;
   HWND hwnd = reinterpret_cast<HWND>(first_window_id + fake_windows.size());
@@ -106,12 +85,12 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
 }
 
 BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
-  log_call("ShowWindow(" + log_handle(hWnd) + ", " + log_number(nCmdShow) + ")");
+  log_call("ShowWindow", {log_pointer(hWnd), log_number(nCmdShow)});
   return TRUE;
 }
 
 BOOL WINAPI UpdateWindow(HWND hWnd) {
-  log_call("UpdateWindow(" + log_handle(hWnd) + ")");
+  log_call("UpdateWindow", {log_pointer(hWnd)});
   return TRUE;
 }
 
@@ -136,7 +115,7 @@ LRESULT WINAPI DispatchMessageA(const MSG *lpMsg) {
 
 // Like the system's: a close destroys the window, which first hears WM_DESTROY.
 LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-  log_call("DefWindowProcA(" + message_args(hWnd, Msg, wParam, lParam) + ")");
+  log_call("DefWindowProcA", message_args(hWnd, Msg, wParam, lParam));
   if (Msg == WM_CLOSE) {
     fake_window *window = find_window(hWnd);
     if (window) {
@@ -148,25 +127,25 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 }
 
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-  log_call("PostMessageA(" + message_args(hWnd, Msg, wParam, lParam) + ")");
+  log_call("PostMessageA", message_args(hWnd, Msg, wParam, lParam));
   queue.push_back(MSG{hWnd, Msg, wParam, lParam, 0, {}});
   return TRUE;
 }
 
 void WINAPI PostQuitMessage(int nExitCode) {
-  log_call("PostQuitMessage(" + std::to_string(nExitCode) + ")");
+  log_call("PostQuitMessage", {std::to_string(nExitCode)});
   quit_posted = true;
   quit_code = nExitCode;
 }
 
 int WINAPI ShowCursor(BOOL bShow) {
-  log_call(std::string("ShowCursor(") + (bShow ? "TRUE" : "FALSE") + ")");
+  log_call("ShowCursor", {bShow ? "TRUE" : "FALSE"});
   fake_cursor_count += bShow ? 1 : -1;
   return fake_cursor_count;
 }
 
 BOOL WINAPI GetCursorPos(LPPOINT lpPoint) {
-  log_call("GetCursorPos()");
+  log_call("GetCursorPos", {});
   if (!fake_cursor_known) return FALSE;
   *lpPoint = fake_cursor_pos;
   return TRUE;
@@ -179,7 +158,7 @@ int WINAPI GetSystemMetrics(int nIndex) {
 }
 
 BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
-  log_call("GetWindowRect(" + log_handle(hWnd) + ")");
+  log_call("GetWindowRect", {log_pointer(hWnd)});
   if (hWnd != fake_parent) return FALSE;
   *lpRect = fake_parent_rect;
   return TRUE;
@@ -192,16 +171,12 @@ BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
   return TRUE;
 }
 
-// The module is logged only when there is one: the system's own icons and
-// cursors are loaded with none.
-std::string module_prefix(HINSTANCE module) { return module ? log_handle(module) + ", " : ""; }
-
 HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
-  log_call("LoadIconA(" + module_prefix(hInstance) + log_handle(lpIconName) + ")");
+  log_call("LoadIconA", {log_pointer(hInstance), log_pointer(lpIconName)});
   return reinterpret_cast<HICON>(const_cast<char *>(lpIconName));
 }
 
 HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName) {
-  log_call("LoadCursorA(" + module_prefix(hInstance) + log_handle(lpCursorName) + ")");
+  log_call("LoadCursorA", {log_pointer(hInstance), log_pointer(lpCursorName)});
   return reinterpret_cast<HCURSOR>(const_cast<char *>(lpCursorName));
 }

@@ -1,11 +1,13 @@
 // A fake window system for unit tests: one registered class, windows that
 // only exist as numbers, a real message queue, a settable cursor position and
-// screen size, and a log of the calls the code under test made.
+// screen size. Calls are logged in call_log, such as
+// "PostMessageA(0x1000, 0x10, 0, 0)".
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "fakes/call_log.h"
 #include "platform/win32.h"
 
 struct fake_window {
@@ -17,8 +19,6 @@ struct fake_window {
   bool alive;
 };
 
-// Calls in order, such as "PostMessageA(0x1000, 0x10, 0, 0)".
-extern std::vector<std::string> windows_log;
 extern std::vector<fake_window> fake_windows;
 extern POINT fake_cursor_pos;
 extern bool fake_cursor_known;  // false: GetCursorPos fails, as on Wayland
@@ -31,15 +31,8 @@ extern RECT fake_parent_rect;
 // The class record RegisterClassA took (all zero before).
 const WNDCLASSA &fake_registered_class();
 
-// Back to an empty system: no class, no window, empty queue and log.
+// Back to an empty system: no class, no window, an empty queue.
 void fake_windows_reset();
 
 // Messages waiting in the queue, oldest first (WM_QUIT last once posted).
 std::vector<MSG> fake_queued_messages();
-
-// How the log writes a handle or number: decimal up to 9, else 0x hex.
-std::string log_number(unsigned long long value);
-std::string log_handle(const void *h);
-
-// The log lines whose call name is `name`.
-std::vector<std::string> windows_log_of(const char *name);

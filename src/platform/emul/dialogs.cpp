@@ -42,6 +42,16 @@ void set_check(dialog_control &c, int check) {
   toolkit->show_state(c);
 }
 
+// An automatic radio button checked, by a click or by BM_SETCHECK, clears
+// the others of its group.
+void check_radio_button(dialog_control &c) {
+  for (dialog_control &other : c.dialog->controls)
+    if (&other != &c && other.kind == ITEM_RADIO_BUTTON &&
+        in_same_group(*c.dialog->tmpl, other.index, c.index))
+      set_check(other, BST_UNCHECKED);
+  set_check(c, BST_CHECKED);
+}
+
 void set_position(dialog_control &c, int pos) {
   c.pos = std::clamp(pos, c.low, c.high);
   toolkit->show_state(c);
@@ -94,13 +104,7 @@ const dialog_toolkit *dialog_toolkit_in_use() { return toolkit; }
 
 void dialog_clicked(dialog_control &c) {
   if (c.kind == ITEM_CHECK_BOX) set_check(c, c.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
-  if (c.kind == ITEM_RADIO_BUTTON) {
-    for (dialog_control &other : c.dialog->controls)
-      if (&other != &c && other.kind == ITEM_RADIO_BUTTON &&
-          in_same_group(*c.dialog->tmpl, other.index, c.index))
-        set_check(other, BST_UNCHECKED);
-    set_check(c, BST_CHECKED);
-  }
+  if (c.kind == ITEM_RADIO_BUTTON) check_radio_button(c);
   send_command(*c.dialog, c.tmpl->id, &c);
 }
 
@@ -197,7 +201,10 @@ LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     case BM_GETCHECK:
       return is_button(*c) ? c->check : 0;
     case BM_SETCHECK:
-      if (is_button(*c)) set_check(*c, wParam == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED);
+      if (c->kind == ITEM_RADIO_BUTTON && wParam == BST_CHECKED)
+        check_radio_button(*c);
+      else if (is_button(*c))
+        set_check(*c, wParam == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED);
       return 0;
     case TBM_GETPOS:
     case TBM_SETPOS:

@@ -4,15 +4,13 @@
 
 #include <cmath>
 
+#include "support/reset_modules.h"
+
 namespace {
 
-// Restores the selected curve and the animation time after each test.
 class Curves : public ::testing::Test {
  protected:
-  void TearDown() override {
-    curve_func = func1;
-    now_time = 0.0;
-  }
+  void SetUp() override { reset_geometry(); }
 };
 
 void expect_near(const vector3 &expected, const vector3 &actual, double tolerance) {

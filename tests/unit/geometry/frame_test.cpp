@@ -6,15 +6,13 @@
 #include <limits>
 
 #include "geometry/curves.h"
+#include "support/reset_modules.h"
 
 namespace {
 
 class Frame : public ::testing::Test {
  protected:
-  void TearDown() override {
-    curve_func = func1;
-    now_time = 0.0;
-  }
+  void SetUp() override { reset_geometry(); }
 };
 
 vector3 column(const double *mat, int j) {

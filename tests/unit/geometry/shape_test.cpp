@@ -7,19 +7,17 @@
 #include "geometry/curves.h"
 #include "geometry/ring.h"
 #include "settings/settings.h"
+#include "support/reset_modules.h"
 
 namespace {
 
-// Each test sets the settings it needs; the defaults come back afterwards.
+// Each test starts from the default settings and sets what it needs.
 class Shape : public ::testing::Test {
  protected:
   void SetUp() override {
-    user_options = OPT_DOUBLE_BUFFER | OPT_BILINEAR;
-    bump_speed = 60;
-    shape_points = 10;
-    now_time = 0.0;
+    reset_settings();
+    reset_geometry();
   }
-  void TearDown() override { SetUp(); }
 };
 
 const int step_bumps = OPT_ANIMATED_BUMPS;

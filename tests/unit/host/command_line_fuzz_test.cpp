@@ -10,6 +10,7 @@
 
 #include "host/command_line.h"
 #include "host/ssaver.h"
+#include "support/reset_modules.h"
 
 namespace {
 
@@ -19,8 +20,7 @@ struct outcome {
 };
 
 outcome scan(const char *line) {
-  ss_mode = MODE_CONFIG;
-  hInvokedParent = nullptr;
+  reset_host();
   scan_command_line(line);
   return outcome{ss_mode, hInvokedParent};
 }

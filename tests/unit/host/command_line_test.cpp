@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/ssaver.h"
+#include "support/reset_modules.h"
 
 namespace {
 
@@ -16,8 +17,7 @@ class CommandLineScan : public ::testing::TestWithParam<scan_case> {};
 
 TEST_P(CommandLineScan, ChoosesModeAndParent) {
   const scan_case &c = GetParam();
-  ss_mode = MODE_CONFIG;
-  hInvokedParent = nullptr;
+  reset_host();
   scan_command_line(c.line);
   EXPECT_EQ(ss_mode, c.mode) << '"' << c.line << '"';
   EXPECT_EQ(reinterpret_cast<INT_PTR>(hInvokedParent), c.parent) << '"' << c.line << '"';

@@ -1,8 +1,10 @@
 #include "unit/host/renderer_stubs.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
-#include "fakes/fake_windows.h"
+#include "fakes/call_log.h"
 #include "render/torvane.h"
 #include "ui/config_dialog.h"
 
@@ -17,44 +19,32 @@ void renderer_stubs_reset(bool with_context) {
 }
 
 int ss_initialize(HWND hWnd) {
-  windows_log.push_back("ss_initialize(" + log_handle(hWnd) + ")");
+  log_call("ss_initialize", {log_pointer(hWnd)});
   return 1;
 }
 
 int ss_shutdown(HWND hWnd) {
-  windows_log.push_back("ss_shutdown(" + log_handle(hWnd) + ")");
+  log_call("ss_shutdown", {log_pointer(hWnd)});
   return 1;
 }
 
 void resize(int width, int height) {
-  windows_log.push_back("resize(" + std::to_string(width) + ", " + std::to_string(height) + ")");
+  log_call("resize", {std::to_string(width), std::to_string(height)});
 }
 
+// A main loop that nothing ends would hang the test: it is ended instead,
+// as a failure, after far more frames than any test needs.
 int ss_draw(HWND hWnd) {
   frames_drawn++;
   if (on_frame) on_frame(frames_drawn);
+  if (frames_drawn == 1000) {
+    ADD_FAILURE() << "the main loop was still running after 1000 frames";
+    PostQuitMessage(-1);
+  }
   return 0;
 }
 
 int ss_config() {
-  windows_log.push_back("ss_config()");
+  log_call("ss_config", {});
   return 0;
 }
-
-HDC WINAPI GetDC(HWND hWnd) {
-  windows_log.push_back("GetDC(" + log_handle(hWnd) + ")");
-  return reinterpret_cast<HDC>(static_cast<UINT_PTR>(0xdc));
-}
-
-int WINAPI ReleaseDC(HWND hWnd, HDC) {
-  windows_log.push_back("ReleaseDC(" + log_handle(hWnd) + ")");
-  return 1;
-}
-
-BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc) {
-  windows_log.push_back(std::string("wglMakeCurrent(") + (hdc ? "dc" : "null") + ", " +
-                        (hglrc ? "rc" : "null") + ")");
-  return TRUE;
-}
-
-void WINAPI Sleep(DWORD) {}

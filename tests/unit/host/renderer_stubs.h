@@ -1,7 +1,7 @@
-// Stand-ins for what the host calls outside the window system: the
-// renderer's entry points, the configuration dialog, and the GDI, WGL and
-// kernel calls of the resize path and the main loop. Each call is added to
-// windows_log, so one sequence shows the host's whole conversation.
+// Stand-ins for the renderer's entry points and the configuration dialog,
+// which the host calls; each call is logged in call_log beside the fake
+// window system's, GDI's and kernel's, so one sequence shows the host's
+// whole conversation.
 #pragma once
 
 #include <functional>

@@ -4,6 +4,7 @@
 
 #include "fakes/fake_windows.h"
 #include "host/ssaver.h"
+#include "support/reset_modules.h"
 #include "unit/host/renderer_stubs.h"
 
 namespace {
@@ -17,36 +18,35 @@ class SaverProc : public ::testing::Test {
   void create_in(int mode) {
     fake_windows_reset();
     renderer_stubs_reset(true);
+    reset_host();
     ss_mode = mode;
     fake_cursor_pos = POINT{100, 200};
     ScreenSaverProc(window, WM_CREATE, 0, 0);
-    windows_log.clear();
+    call_log.clear();
   }
   void SetUp() override { create_in(MODE_SAVER); }
 
   // Sends one message and says whether it asked for a close.
   bool closes(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
-    windows_log.clear();
+    call_log.clear();
     ScreenSaverProc(window, msg, wParam, lParam);
-    return !windows_log_of("PostMessageA").empty();
+    return !call_log_of("PostMessageA").empty();
   }
   bool move_closes(int x, int y) { return closes(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
 };
 
 TEST_F(SaverProc, CreationHidesCursorThenStartsRenderer) {
-  fake_windows_reset();
   fake_cursor_pos = POINT{5, 6};
   ScreenSaverProc(window, WM_CREATE, 0, 0);
-  EXPECT_EQ(windows_log, (std::vector<std::string>{
+  EXPECT_EQ(call_log, (std::vector<std::string>{
                              "GetCursorPos()", "ShowCursor(FALSE)", "ss_initialize(0x2000)",
                              "DefWindowProcA(0x2000, 1, 0, 0)"}));
 }
 
 TEST_F(SaverProc, PreviewCreationLeavesCursorAlone) {
   create_in(MODE_PREVIEW);
-  fake_windows_reset();
   ScreenSaverProc(window, WM_CREATE, 0, 0);
-  EXPECT_EQ(windows_log, (std::vector<std::string>{"ss_initialize(0x2000)",
+  EXPECT_EQ(call_log, (std::vector<std::string>{"ss_initialize(0x2000)",
                                                    "DefWindowProcA(0x2000, 1, 0, 0)"}));
 }
 
@@ -54,7 +54,7 @@ TEST_F(SaverProc, DestructionStopsRendererShowsCursorAndQuits) {
   for (int mode : {MODE_SAVER, MODE_PREVIEW}) {
     create_in(mode);
     ScreenSaverProc(window, WM_DESTROY, 0, 0);
-    EXPECT_EQ(windows_log, (std::vector<std::string>{
+    EXPECT_EQ(call_log, (std::vector<std::string>{
                                "ss_shutdown(0x2000)", "ShowCursor(TRUE)", "PostQuitMessage(0)",
                                "DefWindowProcA(0x2000, 2, 0, 0)"}));
   }
@@ -97,7 +97,7 @@ TEST_F(SaverProc, MovementReadsUnsigned16BitCoordinates) {
 
 TEST_F(SaverProc, KeysAndButtonsClose) {
   EXPECT_TRUE(closes(WM_KEYDOWN, 'A'));
-  EXPECT_EQ(windows_log, (std::vector<std::string>{close_posted,
+  EXPECT_EQ(call_log, (std::vector<std::string>{close_posted,
                                                    "DefWindowProcA(0x2000, 0x100, 0x41, 0)"}));
   EXPECT_TRUE(closes(WM_SYSKEYDOWN, 0x12, 1 << 29));
   EXPECT_TRUE(closes(WM_LBUTTONDOWN));
@@ -125,15 +125,15 @@ TEST_F(SaverProc, DeactivationClosesActivationDoesNot) {
 
 TEST_F(SaverProc, ScreenSaveAndCloseCommandsAreSwallowed) {
   for (WPARAM command : {static_cast<WPARAM>(SC_SCREENSAVE), static_cast<WPARAM>(SC_CLOSE)}) {
-    windows_log.clear();
+    call_log.clear();
     EXPECT_EQ(ScreenSaverProc(window, WM_SYSCOMMAND, command, 0), 0);
-    EXPECT_TRUE(windows_log.empty()) << command;
+    EXPECT_TRUE(call_log.empty()) << command;
   }
   // The whole value is compared: low bits set make it another command.
   for (WPARAM command : {static_cast<WPARAM>(SC_MINIMIZE), static_cast<WPARAM>(SC_SCREENSAVE + 2)}) {
-    windows_log.clear();
+    call_log.clear();
     ScreenSaverProc(window, WM_SYSCOMMAND, command, 0);
-    EXPECT_EQ(windows_log_of("DefWindowProcA"),
+    EXPECT_EQ(call_log_of("DefWindowProcA"),
               (std::vector<std::string>{"DefWindowProcA(0x2000, 0x112, " + log_number(command) + ", 0)"}));
   }
 }
@@ -148,9 +148,9 @@ TEST_F(SaverProc, PreviewIgnoresInputAndPassesEverythingOn) {
       {WM_SYSCOMMAND, SC_SCREENSAVE, 0}, {WM_SYSCOMMAND, SC_CLOSE, 0},
   };
   for (const message &m : inputs) {
-    windows_log.clear();
+    call_log.clear();
     ScreenSaverProc(window, m.msg, m.wParam, m.lParam);
-    EXPECT_EQ(windows_log, (std::vector<std::string>{"DefWindowProcA(0x2000, " + log_number(m.msg) + ", " +
+    EXPECT_EQ(call_log, (std::vector<std::string>{"DefWindowProcA(0x2000, " + log_number(m.msg) + ", " +
                                                      log_number(m.wParam) + ", " +
                                                      log_number(static_cast<unsigned long long>(m.lParam)) + ")"}));
   }
@@ -160,9 +160,9 @@ TEST_F(SaverProc, SizeResizesWithTheContextCurrent) {
   for (int mode : {MODE_SAVER, MODE_PREVIEW}) {
     create_in(mode);
     ScreenSaverProc(window, WM_SIZE, 0, MAKELPARAM(320, 240));
-    EXPECT_EQ(windows_log, (std::vector<std::string>{
-                               "GetDC(0x2000)", "wglMakeCurrent(dc, rc)", "resize(320, 240)",
-                               "wglMakeCurrent(null, null)", "ReleaseDC(0x2000)",
+    EXPECT_EQ(call_log, (std::vector<std::string>{
+                               "GetDC(0x2000)", "wglMakeCurrent(0x3000, 0x5c)", "resize(320, 240)",
+                               "wglMakeCurrent(null, null)", "ReleaseDC(0x2000, 0x3000)",
                                "DefWindowProcA(0x2000, 5, 0, 0xf00140)"}));
   }
 }
@@ -170,13 +170,13 @@ TEST_F(SaverProc, SizeResizesWithTheContextCurrent) {
 TEST_F(SaverProc, SizeWithoutContextOnlyPassesOn) {
   renderer_stubs_reset(false);
   ScreenSaverProc(window, WM_SIZE, 0, MAKELPARAM(320, 240));
-  EXPECT_EQ(windows_log, (std::vector<std::string>{"DefWindowProcA(0x2000, 5, 0, 0xf00140)"}));
+  EXPECT_EQ(call_log, (std::vector<std::string>{"DefWindowProcA(0x2000, 5, 0, 0xf00140)"}));
 }
 
 TEST_F(SaverProc, CloseIsLeftToTheDefaultProcedure) {
-  windows_log.clear();
+  call_log.clear();
   ScreenSaverProc(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(windows_log, (std::vector<std::string>{"DefWindowProcA(0x2000, 0x10, 0, 0)"}));
+  EXPECT_EQ(call_log, (std::vector<std::string>{"DefWindowProcA(0x2000, 0x10, 0, 0)"}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "fakes/fake_windows.h"
 #include "host/saver_proc.h"
+#include "support/reset_modules.h"
 #include "unit/host/renderer_stubs.h"
 
 namespace {
@@ -14,11 +15,9 @@ class Start : public ::testing::Test {
  protected:
   void SetUp() override {
     fake_windows_reset();
+    call_log.clear();
     renderer_stubs_reset(true);
-    ss_mode = MODE_CONFIG;
-    hInvokedParent = nullptr;
-    hMainWnd = nullptr;
-    hInst = nullptr;
+    reset_host();
   }
   int run(const char *line) {
     std::string text = line;
@@ -35,7 +34,7 @@ class Start : public ::testing::Test {
 
 TEST_F(Start, PasswordModeEndsAtOnceWithoutWindow) {
   EXPECT_EQ(run("/a"), 0);
-  EXPECT_TRUE(windows_log.empty());
+  EXPECT_TRUE(call_log.empty());
   EXPECT_TRUE(fake_windows.empty());
 }
 
@@ -43,7 +42,7 @@ TEST_F(Start, ConfigModeRunsTheDialogOnly) {
   for (const char *line : {"", "/c", "/c:1234", "/s /c"}) {
     SetUp();
     EXPECT_EQ(run(line), 0);
-    EXPECT_EQ(windows_log, std::vector<std::string>{"ss_config()"}) << line;
+    EXPECT_EQ(call_log, std::vector<std::string>{"ss_config()"}) << line;
   }
 }
 
@@ -67,19 +66,19 @@ TEST_F(Start, SaverCoversTheScreenAndEndsOnInputWithZero) {
   EXPECT_EQ(hMainWnd, w.hwnd);
   EXPECT_EQ(frames_drawn, 3);
   EXPECT_EQ(fake_cursor_count, 0);  // hidden, then shown again
-  EXPECT_EQ(windows_log_of("ss_shutdown"), std::vector<std::string>{"ss_shutdown(0x1000)"});
+  EXPECT_EQ(call_log_of("ss_shutdown"), std::vector<std::string>{"ss_shutdown(0x1000)"});
 }
 
 TEST_F(Start, StartUpOrder) {
   press_key_on_frame(1);
   run("/s");
-  std::vector<std::string> start(windows_log.begin(), windows_log.begin() + 9);
+  std::vector<std::string> start(call_log.begin(), call_log.begin() + 9);
   EXPECT_EQ(start, (std::vector<std::string>{
-                       "LoadIconA(0x7f00)", "LoadCursorA(0x7f00)", "RegisterClassA(screensaver)",
-                       "CreateWindowExA(8, screensaver, screensaver, 0x96000000, 0, 0, 1280, 720, 0)",
+                       "LoadIconA(null, 0x7f00)", "LoadCursorA(null, 0x7f00)", "RegisterClassA(screensaver)",
+                       "CreateWindowExA(8, screensaver, screensaver, 0x96000000, 0, 0, 1280, 720, null)",
                        "GetCursorPos()", "ShowCursor(FALSE)", "ss_initialize(0x1000)",
                        "DefWindowProcA(0x1000, 1, 0, 0)", "ShowWindow(0x1000, 0xa)"}));
-  EXPECT_EQ(windows_log[9], "UpdateWindow(0x1000)");
+  EXPECT_EQ(call_log[9], "UpdateWindow(0x1000)");
   EXPECT_EQ(hInst, reinterpret_cast<HINSTANCE>(static_cast<UINT_PTR>(0x400000)));
 }
 
@@ -103,7 +102,7 @@ TEST_F(Start, InputAfterTheCloseFindsNoWindow) {
     }
   };
   EXPECT_EQ(run("/s"), 0);
-  EXPECT_EQ(windows_log_of("ss_shutdown").size(), 1u);
+  EXPECT_EQ(call_log_of("ss_shutdown").size(), 1u);
 }
 
 TEST_F(Start, PreviewIsAChildOfTheParentsSize) {
@@ -123,8 +122,8 @@ TEST_F(Start, PreviewIsAChildOfTheParentsSize) {
   EXPECT_EQ(w.height, 112);
   EXPECT_EQ(frames_drawn, 4);
   // Never hidden; shown once more when the window goes, as in every mode.
-  EXPECT_EQ(windows_log_of("ShowCursor"), std::vector<std::string>{"ShowCursor(TRUE)"});
-  EXPECT_TRUE(windows_log_of("GetCursorPos").empty());
+  EXPECT_EQ(call_log_of("ShowCursor"), std::vector<std::string>{"ShowCursor(TRUE)"});
+  EXPECT_TRUE(call_log_of("GetCursorPos").empty());
 }
 
 TEST_F(Start, PreviewWithoutAValidParentEndsWithZero) {
@@ -148,7 +147,7 @@ TEST_F(Start, ClassRegistrationFailureEndsWithZero) {
 TEST_F(Start, ClassHasTheSaverProcedureAndStandardIconAndCursor) {
   const HINSTANCE module = reinterpret_cast<HINSTANCE>(static_cast<UINT_PTR>(0x400000));
   EXPECT_NE(InitApplication(module), 0);
-  EXPECT_EQ(windows_log, (std::vector<std::string>{"LoadIconA(0x7f00)", "LoadCursorA(0x7f00)",
+  EXPECT_EQ(call_log, (std::vector<std::string>{"LoadIconA(null, 0x7f00)", "LoadCursorA(null, 0x7f00)",
                                                    "RegisterClassA(screensaver)"}));
   const WNDCLASSA &wc = fake_registered_class();
   EXPECT_EQ(wc.style, 0u);
@@ -169,7 +168,7 @@ TEST_F(Start, APreviousInstanceSkipsTheClassRegistration) {
   EXPECT_EQ(WinMain(nullptr, reinterpret_cast<HINSTANCE>(static_cast<UINT_PTR>(0x10000)), &line[0],
                     SW_SHOWDEFAULT),
             0);
-  EXPECT_TRUE(windows_log_of("RegisterClassA").empty());
+  EXPECT_TRUE(call_log_of("RegisterClassA").empty());
   EXPECT_TRUE(fake_windows.empty());  // no class of that name here
 }
 

@@ -173,16 +173,28 @@ TEST_F(frame, with_one_segment_joins_ring_zero_to_its_own_copy) {
   EXPECT_DOUBLE_EQ(ring_parameter(strips[0], 1), 1);
 }
 
-TEST_F(frame, scales_the_cross_section_by_the_bumps_but_not_the_normals) {
-  user_options |= OPT_ANIMATED_BUMPS;  // step bumps: radius 2 at the start of the curve
+// The default curve's first frame, worked out by hand to seven decimals:
+// centre (0, 0, 10) at the north pole, the cross-section's x axis close to
+// -z, its y axis close to +y. Step bumps double the radius at the start of the curve; the
+// normals stay those of the unit circle.
+TEST_F(frame, places_ring_zero_on_the_first_frame_scaled_by_the_bumps_but_not_its_normals) {
+  user_options |= OPT_ANIMATED_BUMPS;
+  shape_points = 5;  // a square: a quarter turn from point to point
   draw_frame_after(0);
+  const double x_axis[3] = {0, -0.0624153, -0.9980503};
+  const double y_axis[3] = {-0.0000027, 0.9980503, -0.0624153};
+  const double centre[3] = {0, 0, 10};
+  const double cos_sin[5][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 0}};
   lines ring0 = ring_vertices(strips_in(call_log).at(0), 0);
-  vector3 centre;
-  func1(0, 0, &centre);
-  for (size_t k = 0; k < ring0.size(); k += 2) {
-    std::vector<double> n = numbers_in(ring0[k]), p = numbers_in(ring0[k + 1]);
-    EXPECT_NEAR(std::hypot(n[0], n[1], n[2]), 1, 1e-5);
-    EXPECT_NEAR(std::hypot(p[0] - centre.x, p[1] - centre.y, p[2] - centre.z), 2, 1e-4);
+  ASSERT_EQ(ring0.size(), 10u);
+  for (int j = 0; j < 5; j++) {
+    SCOPED_TRACE(j);
+    std::vector<double> n = numbers_in(ring0[2 * j]), p = numbers_in(ring0[2 * j + 1]);
+    for (int k = 0; k < 3; k++) {
+      double radial = cos_sin[j][0] * x_axis[k] + cos_sin[j][1] * y_axis[k];
+      EXPECT_NEAR(n[k], radial, 1e-6);
+      EXPECT_NEAR(p[k], centre[k] + 2 * radial, 1e-5);
+    }
   }
 }
 

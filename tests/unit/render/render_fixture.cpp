@@ -5,29 +5,19 @@
 
 #include "fakes/fake_windows.h"
 #include "geometry/curves.h"
-#include "geometry/shape.h"
-#include "render/multitex.h"
-#include "render/torvane.h"
 #include "settings/settings.h"
-#include "unit/settings/default_settings.h"
+#include "support/reset_modules.h"
 
 void render_test::SetUp() {
   setenv("TORVANE_REGISTRY", "/nonexistent/torvane-render-test/registry.reg", 1);
-  restore_default_settings();
-  now_time = 0;
+  reset_settings();
+  reset_geometry();
+  reset_render();
 
-  fake_gdi = {};
-  fake_gl_extensions = nullptr;
+  fake_gl_reset();
+  fake_gdi_reset();
+  fake_kernel_reset();
   fake_tick_count = 1000;
-  fake_debug_output.clear();
-  hRC = nullptr;
-  hDC_static = nullptr;
-  multitexturing_enabled = 0;
-  glActiveTextureARB = nullptr;
-  glMultiTexCoord2fARB = nullptr;
-  glMultiTexCoord2fvARB = nullptr;
-  glMultiTexCoord2dvARB = nullptr;
-
   fake_windows_reset();
   fake_windows.push_back(fake_window{window, 0, 0, 0, 0, 200, 100, nullptr, true});
   call_log.clear();
@@ -65,16 +55,23 @@ std::string vec3f(const char *name, const vector3 &v) {
 
 std::string pair(double a, double b) { return "{" + log_double(a) + ", " + log_double(b) + "}"; }
 
+// The swaying skin at point j of a ring at ring_t: 30 repeats along the
+// tube, moved by at most 0.3 of one as the animation time goes on, and 0 to
+// 1 around the ring.
+std::string swaying_skin(int j, float ring_t) {
+  double along = 30 * (static_cast<double>(ring_t) + 0.01 * std::sin(now_time));
+  double around = static_cast<double>(j) / (shape_points - 1);
+  return pair(along, around);
+}
+
 void skinned_vertex(lines &out, const vector3 *ring, int j, float ring_t, bool multitextured) {
   const vector3 &normal = ring[shape_points + j];
   out.push_back(vec3f("glNormal3f", normal));
-  double tds[2];
-  texcoord_func(now_time, ring_t, static_cast<double>(j) / (shape_points - 1), tds);
   if (multitextured) {
-    out.push_back("glMultiTexCoord2dvARB(GL_TEXTURE0_ARB, " + pair(tds[0], tds[1]) + ")");
+    out.push_back("glMultiTexCoord2dvARB(GL_TEXTURE0_ARB, " + swaying_skin(j, ring_t) + ")");
     out.push_back("glMultiTexCoord2dvARB(GL_TEXTURE1_ARB, " + pair(normal.x, normal.y) + ")");
   } else {
-    out.push_back("glTexCoord2dv(" + pair(tds[0], tds[1]) + ")");
+    out.push_back("glTexCoord2dv(" + swaying_skin(j, ring_t) + ")");
   }
   out.push_back(vec3f("glVertex3f", ring[j]));
 }

@@ -33,7 +33,8 @@ class render_test : public ::testing::Test {
 
 lines operator+(lines a, const lines &b);
 
-// One band's strips as the renderer must send them.
+// One band's strips as the renderer must send them; the skinned one with
+// the swaying skin of the default options (no moving skin).
 lines skinned_strip(const vector3 *prev, const vector3 *cur, float prev_t, float t,
                     bool multitextured);
 lines reflection_strip(const vector3 *prev, const vector3 *cur);

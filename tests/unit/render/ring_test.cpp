@@ -54,6 +54,14 @@ TEST_F(ring, first_strip_sends_point_j_of_the_previous_ring_before_the_current_o
   EXPECT_EQ(call_log.back(), "glEnd()");
 }
 
+TEST_F(ring, a_moving_skin_travels_with_the_bumps) {
+  user_options |= OPT_MOVE_TEXTURE;  // s = 60 x 0.75 x 0.1 + 18 t = 4.5 + 18 t
+  draw_ring(prev.data(), cur.data(), 0.25f, 0.5f);
+  EXPECT_EQ(call_log.at(2), "glTexCoord2dv({9, 0})");
+  EXPECT_EQ(call_log.at(5), "glTexCoord2dv({13.5, 0})");
+  EXPECT_EQ(call_log.at(call_log.size() - 3), "glTexCoord2dv({13.5, 1})");
+}
+
 TEST_F(ring, multitexture_option_alone_keeps_the_first_pass_only) {
   enable_extension();
   user_options |= OPT_MULTITEXTURE;

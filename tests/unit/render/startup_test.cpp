@@ -86,7 +86,7 @@ TEST_F(startup, stops_with_a_box_when_no_pixel_format_is_found) {
                           "GetDeviceCaps(0x1010, BITSPIXEL)",
                           "ChoosePixelFormat(0x1010)",
                           "MessageBoxA(null, ChoosePixelFormat() failed:  Cannot find format "
-                          "specified., Error, 0x0)",
+                          "specified., Error, 0)",
                       }));
   EXPECT_EQ(fake_gdi.message_boxes,
             lines{"Error|ChoosePixelFormat() failed:  Cannot find format specified."});
@@ -100,7 +100,7 @@ TEST_F(startup, stops_with_a_box_when_the_format_cannot_be_set) {
   fake_gdi.set_pixel_format_result = FALSE;
   EXPECT_EQ(ss_initialize(window), 0);
   EXPECT_EQ(call_log.back(),
-            "MessageBoxA(null, SetPixelFormat() failed:  Cannot set format specified., Error, 0x0)");
+            "MessageBoxA(null, SetPixelFormat() failed:  Cannot set format specified., Error, 0)");
   EXPECT_EQ(call_log[call_log.size() - 2], "SetPixelFormat(0x1010, 7)");
   EXPECT_EQ(hRC, nullptr);
 }

@@ -2,11 +2,12 @@
 // same time: the store file always holds one complete set of the eight
 // values, and a killed writer's temporary file does not outlive the next save.
 #include "child_process.h"
-#include "default_settings.h"
 #include "registry_helpers.h"
-#include "store_files.h"
 #include "settings/registry_values.h"
+#include "store_files.h"
 #include "store_fixture.h"
+#include "stored_settings.h"
+#include "support/reset_modules.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -126,7 +127,8 @@ TEST_F(SaveCrash, ValuesSetBeforeAnExitWithoutClosingTheKeyAreSaved) {
   });
   int status = wait_child(child, 60);
   ASSERT_TRUE(status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-  restore_default_settings();
+  reset_settings();
+  reset_geometry();
   load_config();
   EXPECT_EQ(skin_id, 3);
 }

@@ -2,12 +2,13 @@
 // not a regular file of modest size, a symbolic link, one unparsable file
 // after another, a temporary file left by a killed writer, a full disk.
 #include "child_process.h"
-#include "default_settings.h"
 #include "platform/posix/registry_file.h"
 #include "platform/posix/registry_text.h"
 #include "registry_helpers.h"
 #include "store_files.h"
 #include "store_fixture.h"
+#include "stored_settings.h"
+#include "support/reset_modules.h"
 
 #include <algorithm>
 #include <fcntl.h>
@@ -73,7 +74,8 @@ using StoreFaults = StoreTest;
 
 TEST_F(StoreFaults, AnythingButARegularFileUpToTheSizeCapIsUnreadableAndKept) {
   write_file(store_file(), store_text_of_size(reg_store_size_limit));
-  restore_default_settings();
+  reset_settings();
+  reset_geometry();
   load_config();
   EXPECT_EQ(skin_id, 4) << "a store of the largest size allowed is read";
   fs::remove(store_file());
@@ -100,7 +102,8 @@ TEST_F(StoreFaults, AnythingButARegularFileUpToTheSizeCapIsUnreadableAndKept) {
       fs::remove(store_file());
       continue;
     }
-    restore_default_settings();
+    reset_settings();
+    reset_geometry();
     load_config();
     EXPECT_EQ(skin_id, 1) << fault.name << ": the defaults are used";
 
@@ -123,7 +126,8 @@ TEST_F(StoreFaults, ASymlinkedStoreIsWrittenThroughTheLinkWhichStaysALink) {
   chmod(target.c_str(), 0640);
   fs::create_symlink("real/settings.reg", store_file());
 
-  restore_default_settings();
+  reset_settings();
+  reset_geometry();
   load_config();
   EXPECT_EQ(skin_id, 7);
   use_settings_set(8);

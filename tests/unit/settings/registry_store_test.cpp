@@ -1,12 +1,12 @@
 // The Linux registry store as a file: the exact text it writes, the text it
 // reads, what it keeps, and how it behaves with a bad or read-only file and
 // with two writers at once.
-#include "default_settings.h"
 #include "platform/posix/registry_file.h"
 #include "registry_helpers.h"
 #include "sample_key.h"
 #include "store_files.h"
 #include "store_fixture.h"
+#include "support/reset_modules.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -25,7 +25,7 @@ class RegistryStore : public StoreTest {
  protected:
   void SetUp() override {
     StoreTest::SetUp();
-    restore_default_settings();
+    reset_settings();
   }
 };
 
@@ -58,7 +58,7 @@ TEST_F(RegistryStore, ReadsLfAndCrlfFilesWithWrappedHexAndAByteOrderMark) {
                                  "Screensaver]  " + e +
                                  "\"animation_speed\"=DWORD:000001F4" + e + "\"blob\"=hex:01,02,\\" +
                                  e + "    03,04" + e + "\"skin_id\"=dword:00000003" + e);
-    restore_default_settings();
+    reset_settings();
     load_config();
     EXPECT_EQ(animation_speed, 500) << "line end " << e.size();
     EXPECT_EQ(skin_id, 3);
@@ -137,7 +137,7 @@ TEST_F(RegistryStore, AFileCutShortGivesEachSettingItsSavedValueOrItsDefault) {
   const std::string text = read_file(store_file());
   for (size_t length = 0; length < text.size(); ++length) {
     write_file(store_file(), text.substr(0, length));
-    restore_default_settings();
+    reset_settings();
     load_config();
     EXPECT_TRUE(animation_speed == 100 || animation_speed == 4000) << length;
     EXPECT_TRUE(shape_points == 10 || shape_points == 33) << length;

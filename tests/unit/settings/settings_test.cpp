@@ -1,8 +1,9 @@
 // Loading and saving the settings against the real store (file store on
 // Linux, the registry under Wine).
-#include "default_settings.h"
 #include "registry_helpers.h"
 #include "store_fixture.h"
+#include "stored_settings.h"
+#include "support/reset_modules.h"
 
 namespace {
 
@@ -10,7 +11,8 @@ class Settings : public StoreTest {
  protected:
   void SetUp() override {
     StoreTest::SetUp();
-    restore_default_settings();
+    reset_settings();
+    reset_geometry();
   }
 
   void store(const char *name, DWORD type, const std::vector<BYTE> &data,
@@ -192,7 +194,7 @@ TEST_F(Settings, SavedSettingsLoadBack) {
   func_id = 3;
   bump_speed = 200;
   save_config();
-  restore_default_settings();
+  reset_settings();
   load_config();
   EXPECT_EQ(animation_speed, 4321);
   EXPECT_EQ(user_options, 0xC1);

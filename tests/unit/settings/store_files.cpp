@@ -1,7 +1,7 @@
 #include "store_files.h"
 
-#include "default_settings.h"
 #include "platform/posix/registry_text.h"
+#include "stored_settings.h"
 
 #include <algorithm>
 #include <cstdlib>

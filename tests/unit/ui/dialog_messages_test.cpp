@@ -1,15 +1,15 @@
 // The exact dialog calls the configuration dialog makes, in their order:
-// GetDlgItem and SendMessageA record every message with its wParam and
-// lParam, and answer from a table the test fills.
-#include "../settings/default_settings.h"
+// the dialog calls are logged in call_log (a control by its id), and
+// SendMessageA answers from a table the test fills.
 #include "../settings/store_fixture.h"
+#include "fakes/call_log.h"
 #include "resource.h"
 #include "settings/settings.h"
+#include "support/reset_modules.h"
 #include "ui/config_dialog.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -20,7 +20,6 @@ namespace {
 
 const HWND dialog = reinterpret_cast<HWND>(static_cast<UINT_PTR>(0x5000));
 
-std::vector<std::string> calls;
 std::map<int, LRESULT> answers;  // control id -> BM_GETCHECK or TBM_GETPOS answer
 
 // A child that ends the process leaves its calls here for the parent: next
@@ -30,10 +29,10 @@ std::string calls_file() {
   return store.substr(0, store.rfind('/') + 1) + "dialog_calls.txt";
 }
 
-void record(const std::string &call) {
-  calls.push_back(call);
+void record(const char *name, const std::vector<std::string> &args) {
+  log_call(name, args);
   std::ofstream file(calls_file(), std::ios::trunc);
-  for (const std::string &line : calls) file << line << '\n';
+  for (const std::string &line : call_log) file << line << '\n';
 }
 
 std::vector<std::string> calls_of_child() {
@@ -43,25 +42,26 @@ std::vector<std::string> calls_of_child() {
   return lines;
 }
 
-std::string hex(unsigned long long value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "0x%llx", value);
-  return text;
-}
-
 int id_of(HWND control) { return static_cast<int>(reinterpret_cast<UINT_PTR>(control) - 0x10000); }
 
-std::string send(int id, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return std::to_string(id) + " " + hex(msg) + " " + std::to_string(wParam) + " " +
-         hex(static_cast<unsigned long long>(lParam));
+std::vector<std::string> send_args(int id, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return {std::to_string(id), log_number(msg), log_number(wParam),
+          log_number(static_cast<unsigned long long>(lParam))};
 }
+
+std::string send(int id, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return log_line("SendMessageA", send_args(id, msg, wParam, lParam));
+}
+
+const std::string end_dialog_42 = "EndDialog(0x5000, 42)";
 
 class DialogMessages : public ::testing::Test {
  protected:
   void SetUp() override {
     use_empty_store();
-    restore_default_settings();
-    calls.clear();
+    reset_settings();
+    reset_geometry();
+    call_log.clear();
     answers.clear();
     std::remove(calls_file().c_str());
   }
@@ -81,7 +81,7 @@ TEST_F(DialogMessages, ControlRoutinesSendTheirMessagesPacked) {
   set_slider_range(dialog, IDC_CURVE_RESOLUTION, 20, 500);
   set_slider_range(dialog, IDC_CURVE_RESOLUTION, 0x12345, -1);  // 16 bits each
   set_slider_pos(dialog, IDC_REVOLUTION_RESOLUTION, 60);
-  EXPECT_EQ(calls, (std::vector<std::string>{
+  EXPECT_EQ(call_log, (std::vector<std::string>{
                        send(IDC_BILINEAR, BM_GETCHECK, 0, 0), send(IDC_SKIN1, BM_GETCHECK, 0, 0),
                        send(IDC_SKIN2, BM_GETCHECK, 0, 0), send(IDC_SKIN3, BM_SETCHECK, 1, 0),
                        send(IDC_SKIN4, BM_SETCHECK, 0, 0), send(IDC_BUMP_SPEED, 0x400, 0, 0),
@@ -92,7 +92,7 @@ TEST_F(DialogMessages, ControlRoutinesSendTheirMessagesPacked) {
 
 TEST_F(DialogMessages, InitDialogSetsEachRangeBeforeItsPositionThenBoxesThenButtons) {
   EXPECT_EQ(ConfigDlgProc(dialog, WM_INITDIALOG, 0, 0), TRUE);
-  EXPECT_EQ(calls, (std::vector<std::string>{
+  EXPECT_EQ(call_log, (std::vector<std::string>{
                        send(103, 0x406, 1, MAKELPARAM(1, 5000)), send(103, 0x405, 1, 100),
                        send(104, 0x406, 1, MAKELPARAM(20, 500)), send(104, 0x405, 1, 170),
                        send(105, 0x406, 1, MAKELPARAM(4, 50)), send(105, 0x405, 1, 10),
@@ -129,7 +129,7 @@ TEST_F(DialogMessages, OkReadsTheControlsInOrderAndEndsWith42) {
                 send(151, BM_GETCHECK, 0, 0), send(152, BM_GETCHECK, 0, 0),
                 send(102, BM_GETCHECK, 0, 0), send(107, BM_GETCHECK, 0, 0),
                 send(108, BM_GETCHECK, 0, 0), send(109, BM_GETCHECK, 0, 0),
-                "EndDialog(42)"}));
+                end_dialog_42}));
   load_config();
   EXPECT_EQ(skin_id, 4);
   EXPECT_EQ(func_id, 3);
@@ -140,40 +140,37 @@ TEST_F(DialogMessages, OkReadsTheControlsInOrderAndEndsWith42) {
 TEST_F(DialogMessages, CancelOnlyEndsWith42) {
   EXPECT_EXIT(ConfigDlgProc(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 7), 0),
               ::testing::ExitedWithCode(0), "");
-  EXPECT_EQ(calls_of_child(), std::vector<std::string>{"EndDialog(42)"});
+  EXPECT_EQ(calls_of_child(), std::vector<std::string>{end_dialog_42});
 }
 
 TEST_F(DialogMessages, AboutIsOwnedByTheConfigurationDialog) {
   EXPECT_EQ(ConfigDlgProc(dialog, WM_COMMAND, MAKEWPARAM(IDC_ABOUT, 7), 0), TRUE);
-  EXPECT_EQ(calls, std::vector<std::string>{"DialogBoxParamA(0, AboutDlg, 0x5000, about, 0)"});
+  EXPECT_EQ(call_log, std::vector<std::string>{"DialogBoxParamA(null, AboutDlg, 0x5000, about, 0)"});
 }
 
 TEST_F(DialogMessages, SsConfigInitialisesControlsThenRunsTheDialog) {
   EXPECT_EXIT(ss_config(), ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(calls_of_child(),
             (std::vector<std::string>{"InitCommonControls()",
-                                      "DialogBoxParamA(0, configdlg, 0, config, 0)"}));
+                                      "DialogBoxParamA(null, configdlg, null, config, 0)"}));
 }
 
 }  // namespace
 
-void WINAPI InitCommonControls() { record("InitCommonControls()"); }
+void WINAPI InitCommonControls() { record("InitCommonControls", {}); }
 
 INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
                                DLGPROC lpDialogFunc, LPARAM dwInitParam) {
   const char *proc = lpDialogFunc == ConfigDlgProc  ? "config"
                      : lpDialogFunc == AboutDlgProc ? "about"
                                                     : "other";
-  record("DialogBoxParamA(" + std::to_string(reinterpret_cast<UINT_PTR>(hInstance)) + ", " +
-         lpTemplateName + ", " +
-         (hWndParent ? hex(reinterpret_cast<UINT_PTR>(hWndParent)) : std::string("0")) + ", " +
-         proc + ", " + std::to_string(dwInitParam) + ")");
+  record("DialogBoxParamA", {log_pointer(hInstance), lpTemplateName, log_pointer(hWndParent), proc,
+                             std::to_string(dwInitParam)});
   return -1;
 }
 
 BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {
-  EXPECT_EQ(hDlg, dialog);
-  record("EndDialog(" + std::to_string(nResult) + ")");
+  record("EndDialog", {log_pointer(hDlg), std::to_string(nResult)});
   return TRUE;
 }
 
@@ -184,7 +181,7 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
 
 LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   int id = id_of(hWnd);
-  record(send(id, Msg, wParam, lParam));
+  record("SendMessageA", send_args(id, Msg, wParam, lParam));
   if (Msg != BM_GETCHECK && Msg != TBM_GETPOS) return 0;
   auto answer = answers.find(id);
   return answer == answers.end() ? 0 : answer->second;

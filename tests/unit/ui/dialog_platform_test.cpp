@@ -1,30 +1,45 @@
 // What the dialog procedures rely on from the platform's dialog calls, as
-// Windows does them. Linked against the headless controls (a unit test) and
-// against the GTK dialogs (run under Xvfb by tests/e2e/dialog_platform.test.sh),
-// so that the two agree.
+// Windows does them. Linked against the headless controls (a unit test),
+// against the GTK dialogs (run under Xvfb by tests/e2e/dialog_platform.test.sh)
+// and against the real Win32 dialog manager with the templates of
+// res/torvane.rc (run under Wine by tests/e2e/dialog_platform.wine.sh), so
+// that all three agree.
 #include "platform/win32.h"
 #include "resource.h"
+#include "support/must_run.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 namespace {
 
+// As the configuration dialog does before its first dialog: Windows knows
+// the trackbar class only after this.
+class CommonControls : public ::testing::Environment {
+  void SetUp() override { InitCommonControls(); }
+};
+::testing::Environment *const common_controls =
+    ::testing::AddGlobalTestEnvironment(new CommonControls);
+
 std::function<void(HWND, LPARAM)> check_in_dialog;
 
+// A copy runs, so that a check may open a dialog with a check of its own.
 INT_PTR CALLBACK checking_proc(HWND dlg, UINT msg, WPARAM, LPARAM lParam) {
   if (msg == WM_INITDIALOG) {
-    check_in_dialog(dlg, lParam);
+    std::function<void(HWND, LPARAM)> check = check_in_dialog;
+    check(dlg, lParam);
     EndDialog(dlg, 7);
   }
   return FALSE;
 }
 
 // Opens `name` and runs `check` on it while it initialises; the dialog then
-// ends with 7.
+// ends with 7. The test fails if the check never runs.
 void in_dialog(const char *name, std::function<void(HWND)> check) {
-  check_in_dialog = [&](HWND dlg, LPARAM) { check(dlg); };
+  check_in_dialog = must_run(std::string("the check in ") + name,
+                             [check](HWND dlg, LPARAM) { check(dlg); });
   EXPECT_EQ(DialogBoxParamA(nullptr, name, nullptr, checking_proc, 0), 7);
 }
 
@@ -71,20 +86,28 @@ TEST(CheckBox, HoldsWhatItIsSet) {
   });
 }
 
-// Only a click clears the rest of a radio group; BM_SETCHECK sets one button.
-TEST(RadioButton, IsSetAloneByMessages) {
+// Checked by a message, an automatic radio button clears the rest of its
+// group as a click does; cleared, it clears only itself. The other group, and
+// the check boxes that share the curve buttons' group, keep their state.
+TEST(RadioButton, CheckedByAMessageClearsTheRestOfItsGroup) {
   in_dialog("configdlg", [](HWND dlg) {
     for (int id : {IDC_SKIN1, IDC_SKIN2, IDC_SKIN3, IDC_SKIN4})
       EXPECT_EQ(send(dlg, id, BM_GETCHECK, 0, 0), BST_UNCHECKED) << id;
     send(dlg, IDC_SKIN1, BM_SETCHECK, BST_CHECKED, 0);
+    send(dlg, IDC_CURVE_ORIGINAL, BM_SETCHECK, BST_CHECKED, 0);
+    send(dlg, IDC_ENV_LIGHTING, BM_SETCHECK, BST_CHECKED, 0);
     send(dlg, IDC_SKIN3, BM_SETCHECK, BST_CHECKED, 0);
-    EXPECT_EQ(send(dlg, IDC_SKIN1, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(send(dlg, IDC_SKIN3, BM_GETCHECK, 0, 0), BST_CHECKED);
-    send(dlg, IDC_SKIN1, BM_SETCHECK, BST_UNCHECKED, 0);
     EXPECT_EQ(send(dlg, IDC_SKIN1, BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(send(dlg, IDC_SKIN3, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(send(dlg, IDC_CURVE_ORIGINAL, BM_GETCHECK, 0, 0), BST_CHECKED);
+    send(dlg, IDC_CURVE_SPHERE2, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(send(dlg, IDC_CURVE_ORIGINAL, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(send(dlg, IDC_CURVE_SPHERE2, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(send(dlg, IDC_ENV_LIGHTING, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(send(dlg, IDC_SKIN3, BM_GETCHECK, 0, 0), BST_CHECKED);
     send(dlg, IDC_SKIN3, BM_SETCHECK, BST_UNCHECKED, 0);
-    EXPECT_EQ(send(dlg, IDC_SKIN3, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    for (int id : {IDC_SKIN1, IDC_SKIN2, IDC_SKIN3, IDC_SKIN4})
+      EXPECT_EQ(send(dlg, id, BM_GETCHECK, 0, 0), BST_UNCHECKED) << id;
   });
 }
 
@@ -109,25 +132,25 @@ TEST(Controls, AreFoundByIdInTheirOwnDialogOnly) {
   });
 }
 
-TEST(DialogBox, PassesItsParameterAndReturnsTheEndResult) {
+TEST(ModalDialog, PassesItsParameterAndReturnsTheEndResult) {
   LPARAM seen = 0;
   check_in_dialog = [&](HWND, LPARAM lParam) { seen = lParam; };
   EXPECT_EQ(DialogBoxParamA(nullptr, "AboutDlg", nullptr, checking_proc, 1234), 7);
   EXPECT_EQ(seen, 1234);
 }
 
-TEST(DialogBox, RunsAnOwnedDialogInsideItsOwner) {
+TEST(ModalDialog, RunsAnOwnedDialogInsideItsOwner) {
   in_dialog("configdlg", [](HWND config) {
-    check_in_dialog = [&](HWND about, LPARAM) {
+    check_in_dialog = must_run("the check in the owned dialog", [config](HWND about, LPARAM) {
       EXPECT_NE(about, config);
       EXPECT_EQ(GetDlgItem(about, IDC_ABOUT), nullptr);
       EXPECT_NE(GetDlgItem(config, IDC_ABOUT), nullptr);
-    };
+    });
     EXPECT_EQ(DialogBoxParamA(nullptr, "ABOUTDLG", config, checking_proc, 0), 7);
   });
 }
 
-TEST(DialogBox, FailsForUnknownTemplatesAndOwners) {
+TEST(ModalDialog, FailsForUnknownTemplatesAndOwners) {
   check_in_dialog = [](HWND, LPARAM) { ADD_FAILURE() << "opened"; };
   EXPECT_EQ(DialogBoxParamA(nullptr, "nosuchdlg", nullptr, checking_proc, 0), -1);
   EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(100), nullptr, checking_proc, 0), -1);

@@ -1,8 +1,8 @@
 #include "dialog_test_support.h"
 
-#include "../settings/default_settings.h"
 #include "../settings/store_fixture.h"
 #include "settings/settings.h"
+#include "support/reset_modules.h"
 #include "ui/headless_dialogs.h"
 
 #include <cstdlib>
@@ -12,7 +12,8 @@
 void DialogTest::SetUp() {
   use_empty_store();
   headless_reset();
-  restore_default_settings();
+  reset_settings();
+  reset_geometry();
 }
 
 void DialogTest::TearDown() {

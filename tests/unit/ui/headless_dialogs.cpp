@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/emul/dialog_toolkit.h"
+#include "support/must_run.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ const bool installed = (use_dialog_toolkit(&headless), true);
 }  // namespace
 
 void headless_on_open(const char *name, std::function<void(HWND)> user) {
-  users[folded(name)] = std::move(user);
+  users[folded(name)] = must_run(std::string("the user of dialog ") + name, std::move(user));
 }
 
 void headless_reset() {

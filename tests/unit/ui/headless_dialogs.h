@@ -1,9 +1,7 @@
 // Dialogs without a display, for driving dialog procedures in tests: the
-// dialog calls of the platform surface (DialogBoxParamA, EndDialog,
-// GetDlgItem, SendMessageA, InitCommonControls) over plain control state,
-// built from the same templates as the GTK dialogs, with the Windows rules
-// for trackbars (positions kept inside the range) and automatic radio
-// buttons (a click clears the rest of the group).
+// platform's own dialog manager (DialogBoxParamA, EndDialog, GetDlgItem,
+// SendMessageA with the Windows rules for trackbars and automatic radio
+// buttons) over a toolkit without widgets, whose user is the test.
 #pragma once
 
 #include "platform/win32.h"
@@ -12,7 +10,8 @@
 
 // What the user does while the named dialog is open (name matched ignoring
 // case). DialogBoxParamA calls it after WM_INITDIALOG; it returns when the
-// dialog ends. Without one, the dialog ends at once with -1.
+// dialog ends. Without one, the dialog ends at once with -1. The running
+// test fails if the user is never reached (support/must_run.h).
 void headless_on_open(const char *name, std::function<void(HWND)> user);
 
 // Forgets every user action; dialogs open again.
