@@ -3,6 +3,7 @@
 #include "settings/settings.h"
 
 #include "geometry/curves.h"
+#include "settings/overrides.h"
 
 #include <cstring>
 
@@ -72,6 +73,7 @@ void load_config() {
     get_reg_int(key, "user_options", &user_options);
     RegCloseKey(key);
   }
+  apply_overrides();
   limit_to_dialog_ranges();
   select_curve();
 }
