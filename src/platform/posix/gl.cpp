@@ -6,7 +6,8 @@
 // window with the chosen config's visual that covers the saver window and
 // follows its size (gl_surface_follow); GL draws into that child. The child
 // selects no input, so key, button and motion events pass on to the saver
-// window.
+// window. The root window is drawn on itself, as XScreenSaver's hacks do:
+// its formats are those with the root window's visual.
 #include "platform/win32.h"
 
 #include <GL/glx.h>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/posix/fps_overlay.h"
 #include "platform/posix/gl_surface.h"
 #include "platform/posix/x11_display.h"
 
@@ -52,12 +54,26 @@ std::vector<GLXFBConfig> all_configs(Display *display) {
   return list;
 }
 
+bool is_root_window(Display *display, Window window) { return window == DefaultRootWindow(display); }
+
+// The visual a config must have to draw on the window: the root window's
+// own for the root window, any (0) for the others.
+VisualID required_visual(Display *display, Window window) {
+  return is_root_window(display, window) ? XVisualIDFromVisual(DefaultVisual(display, DefaultScreen(display)))
+                                         : 0;
+}
+
+bool has_visual(Display *display, GLXFBConfig config, VisualID visual) {
+  return !visual || static_cast<VisualID>(config_attribute(display, config, GLX_VISUAL_ID)) == visual;
+}
+
 // GLX's best match for the request, or null. GLX ranks deeper depth buffers
 // first; like a Win32 driver, this takes the depth size asked for when there
 // is one (the reflection pass is pulled forward by a few depth units, which
 // a 32-bit float depth buffer swallows). The double-buffer flag is a wish:
-// when no config has the buffering asked for, any will do.
-GLXFBConfig best_config(Display *display, const PIXELFORMATDESCRIPTOR &pfd) {
+// when no config has the buffering asked for, any will do. `visual`, when
+// not 0, is the visual the config must have.
+GLXFBConfig best_config(Display *display, const PIXELFORMATDESCRIPTOR &pfd, VisualID visual) {
   int channel = std::min(8, pfd.cColorBits / 3);
   int wanted[] = {
       GLX_X_RENDERABLE, True,
@@ -77,12 +93,41 @@ GLXFBConfig best_config(Display *display, const PIXELFORMATDESCRIPTOR &pfd) {
     if (attempt == 1) buffering = static_cast<int>(GLX_DONT_CARE);
     int count = 0;
     GLXFBConfig *configs = glXChooseFBConfig(display, DefaultScreen(display), wanted, &count);
-    for (int i = 0; i < count && !chosen; i++)
+    GLXFBConfig first = nullptr;
+    for (int i = 0; i < count && !chosen; i++) {
+      if (!has_visual(display, configs[i], visual)) continue;
+      if (!first) first = configs[i];
       if (config_attribute(display, configs[i], GLX_DEPTH_SIZE) == pfd.cDepthBits) chosen = configs[i];
-    if (configs && count > 0 && !chosen) chosen = configs[0];
+    }
+    if (!chosen) chosen = first;
     if (configs) XFree(configs);
   }
   return chosen;
+}
+
+// A mapped child of `parent` that covers it, with the config's visual; 0 if
+// the parent is gone.
+Window create_gl_child(Display *display, Window parent, GLXFBConfig config) {
+  XWindowAttributes parent_attributes;
+  if (!XGetWindowAttributes(display, parent, &parent_attributes)) return 0;
+  XVisualInfo *visual = glXGetVisualFromFBConfig(display, config);
+  if (!visual) return 0;
+
+  XSetWindowAttributes attributes = {};
+  attributes.colormap = XCreateColormap(display, parent, visual->visual, AllocNone);
+  attributes.border_pixel = 0;
+  attributes.background_pixmap = None;  // GL paints every pixel; no flash of a background
+  attributes.event_mask = NoEventMask;
+  attributes.do_not_propagate_mask = NoEventMask;
+  Window child = XCreateWindow(display, parent, 0, 0, std::max(1, parent_attributes.width),
+                               std::max(1, parent_attributes.height), 0, visual->depth, InputOutput,
+                               visual->visual,
+                               CWColormap | CWBorderPixel | CWBackPixmap | CWEventMask | CWDontPropagate,
+                               &attributes);
+  XFree(visual);
+  XMapWindow(display, child);
+  XFlush(display);
+  return child;
 }
 
 }  // namespace
@@ -97,10 +142,10 @@ int WINAPI GetDeviceCaps(HDC, int index) {
   return DefaultDepth(display, DefaultScreen(display));
 }
 
-int WINAPI ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR *ppfd) {
+int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR *ppfd) {
   Display *display = x11_display();
   if (!display || !ppfd) return 0;
-  GLXFBConfig chosen = best_config(display, *ppfd);
+  GLXFBConfig chosen = best_config(display, *ppfd, required_visual(display, window_of(hdc)));
   if (!chosen) return 0;
   int id = config_attribute(display, chosen, GLX_FBCONFIG_ID);
   std::vector<GLXFBConfig> configs = all_configs(display);
@@ -119,26 +164,14 @@ BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *) {
   std::vector<GLXFBConfig> configs = all_configs(display);
   if (format < 1 || format > static_cast<int>(configs.size())) return FALSE;
   GLXFBConfig config = configs[format - 1];
-  XWindowAttributes parent_attributes;
-  if (!XGetWindowAttributes(display, parent, &parent_attributes)) return FALSE;
-  XVisualInfo *visual = glXGetVisualFromFBConfig(display, config);
-  if (!visual) return FALSE;
-
-  XSetWindowAttributes attributes = {};
-  attributes.colormap = XCreateColormap(display, parent, visual->visual, AllocNone);
-  attributes.border_pixel = 0;
-  attributes.background_pixmap = None;  // GL paints every pixel; no flash of a background
-  attributes.event_mask = NoEventMask;
-  attributes.do_not_propagate_mask = NoEventMask;
-  Window child = XCreateWindow(display, parent, 0, 0, std::max(1, parent_attributes.width),
-                               std::max(1, parent_attributes.height), 0, visual->depth, InputOutput,
-                               visual->visual,
-                               CWColormap | CWBorderPixel | CWBackPixmap | CWEventMask | CWDontPropagate,
-                               &attributes);
-  XFree(visual);
-  XMapWindow(display, child);
-  XFlush(display);
-  surfaces.push_back({parent, child, format, config,
+  Window drawn = parent;
+  if (is_root_window(display, parent)) {
+    if (!has_visual(display, config, required_visual(display, parent))) return FALSE;
+  } else {
+    drawn = create_gl_child(display, parent, config);
+    if (!drawn) return FALSE;
+  }
+  surfaces.push_back({parent, drawn, format, config,
                       config_attribute(display, config, GLX_DOUBLEBUFFER) != 0});
   return TRUE;
 }
@@ -146,7 +179,7 @@ BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *) {
 void gl_surface_follow(Window parent, int width, int height) {
   Display *display = x11_display();
   const gl_surface *surface = surface_of(parent);
-  if (!display || !surface) return;
+  if (!display || !surface || surface->child == parent) return;
   XResizeWindow(display, surface->child, std::max(1, width), std::max(1, height));
 }
 
@@ -156,6 +189,7 @@ BOOL WINAPI SwapBuffers(HDC hdc) {
   Display *display = x11_display();
   const gl_surface *surface = surface_of(window_of(hdc));
   if (!display || !surface) return FALSE;
+  draw_frame_rate(display);
   if (surface->double_buffered)
     glXSwapBuffers(display, surface->child);
   else

@@ -1,7 +1,19 @@
 #include "platform/posix/gtk_session.h"
 
+#include "platform/posix/x11_display.h"
+
+namespace {
+
+bool open_session() {
+  bool opened = gtk_init_check(nullptr, nullptr);
+  if (!opened) x11_report_no_display();
+  return opened;
+}
+
+}  // namespace
+
 bool gtk_session_open() {
-  static const bool opened = gtk_init_check(nullptr, nullptr);
+  static const bool opened = open_session();
   return opened;
 }
 

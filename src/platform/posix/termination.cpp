@@ -7,9 +7,24 @@ namespace {
 
 volatile sig_atomic_t saver_windows_exist;
 volatile sig_atomic_t end_requested;
+volatile sig_atomic_t by_signal;
+volatile sig_atomic_t taken_signal;
 
-void on_termination_signal(int) {
-  if (!saver_windows_exist) _exit(0);
+// The default action of the signal: the process ends by it.
+void die_by(int signal_number) {
+  struct sigaction action = {};
+  action.sa_handler = SIG_DFL;
+  sigemptyset(&action.sa_mask);
+  sigaction(signal_number, &action, nullptr);
+  raise(signal_number);
+}
+
+void on_termination_signal(int signal_number) {
+  taken_signal = signal_number;
+  if (!saver_windows_exist) {
+    if (by_signal) die_by(signal_number);
+    _exit(0);
+  }
   end_requested = 1;
 }
 
@@ -22,6 +37,12 @@ void close_on_termination_signals() {
   sigemptyset(&action.sa_mask);
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
+}
+
+void end_by_termination_signal() { by_signal = 1; }
+
+void raise_termination_signal() {
+  if (by_signal && taken_signal) die_by(taken_signal);
 }
 
 bool termination_requested() {

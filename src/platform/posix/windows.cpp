@@ -2,8 +2,6 @@
 // table of the saver's windows and creates, shows, measures and destroys them.
 #include <time.h>
 
-#include <cstdio>
-
 #include "platform/posix/termination.h"
 #include "platform/posix/windows_internal.h"
 #include "platform/posix/x11_display.h"
@@ -70,6 +68,21 @@ void accept_close_requests(Display *display, Window id) {
   XSetWMProtocols(display, id, &delete_window, 1);
 }
 
+// A new window, or 0 when the parent could not hold it.
+Window create_x_window(Display *display, Window parent, int x, int y, int width, int height,
+                       bool topmost) {
+  XSetWindowAttributes attributes = {};
+  attributes.background_pixmap = None;  // only the renderer paints
+  // Above everything, window manager or not: a top-level window of the
+  // saver's is no window manager's business.
+  attributes.override_redirect = topmost || parent == DefaultRootWindow(display);
+  attributes.event_mask = topmost ? full_screen_events : child_events;
+  Window id = XCreateWindow(display, parent, x, y, width, height, 0, CopyFromParent, InputOutput,
+                            CopyFromParent, CWBackPixmap | CWOverrideRedirect | CWEventMask,
+                            &attributes);
+  return window_exists(display, id) ? id : 0;
+}
+
 }  // namespace
 
 std::vector<x11_window> &x11_windows() { return windows; }
@@ -96,6 +109,7 @@ x11_window *owner_x11_window(Window id) {
 void destroy_x11_window(Window id, bool already_gone) {
   x11_window *w = find_x11_window(id);
   if (!w) return;
+  bool foreign = w->foreign;
   w->proc(to_hwnd(id), WM_DESTROY, 0, 0);
   for (auto it = windows.begin(); it != windows.end(); ++it)
     if (it->id == id) {
@@ -104,7 +118,10 @@ void destroy_x11_window(Window id, bool already_gone) {
     }
   note_saver_windows(!windows.empty());
   Display *display = x11_display();
-  if (!already_gone) XDestroyWindow(display, id);
+  if (foreign)
+    XClearWindow(display, id);  // its own background again
+  else if (!already_gone)
+    XDestroyWindow(display, id);
   XFlush(display);
 }
 
@@ -115,38 +132,39 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   if (!proc) return nullptr;
   Display *display = x11_display();
   if (!display) {
-    std::fprintf(stderr, "torvane: cannot open display \"%s\"\n", XDisplayName(nullptr));
+    x11_report_no_display();
     return nullptr;
   }
 
   bool child = dwStyle & WS_CHILD;
   Window parent = child ? to_window(hWndParent) : DefaultRootWindow(display);
   if (child && !window_exists(display, parent)) return nullptr;
+  // A child of the root window is the root window itself: the saver draws
+  // on it as XScreenSaver's hacks do, not in a window over everything.
+  bool on_root = child && parent == DefaultRootWindow(display);
   // X has no empty windows.
   int width = nWidth > 0 ? nWidth : 1, height = nHeight > 0 ? nHeight : 1;
 
   x11_window w = {};
   w.proc = proc;
-  w.watched_parent = child ? parent : 0;
+  w.watched_parent = child && !on_root ? parent : 0;
   w.width = width;
   w.height = height;
   w.topmost = (dwStyle & WS_POPUP) && (dwExStyle & WS_EX_TOPMOST);
-
-  XSetWindowAttributes attributes = {};
-  attributes.background_pixmap = None;  // only the renderer paints
-  // Above everything, window manager or not; a child of the root window is a
-  // top-level window too, and no window manager's business either.
-  attributes.override_redirect = w.topmost || parent == DefaultRootWindow(display);
-  attributes.event_mask = w.topmost ? full_screen_events : child_events;
-  w.id = XCreateWindow(display, parent, X, Y, width, height, 0, CopyFromParent, InputOutput,
-                       CopyFromParent, CWBackPixmap | CWOverrideRedirect | CWEventMask,
-                       &attributes);
-  if (!window_exists(display, w.id)) return nullptr;  // the parent could not hold it
-  XStoreName(display, w.id, lpWindowName ? lpWindowName : "");
-  if (child)
-    XSelectInput(display, parent, StructureNotifyMask);  // its end is ours
-  else
-    accept_close_requests(display, w.id);
+  w.foreign = on_root;
+  w.mapped = on_root;
+  if (on_root) {
+    w.id = parent;
+    XSelectInput(display, parent, StructureNotifyMask);  // its size changes
+  } else {
+    w.id = create_x_window(display, parent, X, Y, width, height, w.topmost);
+    if (!w.id) return nullptr;
+    XStoreName(display, w.id, lpWindowName ? lpWindowName : "");
+    if (child)
+      XSelectInput(display, parent, StructureNotifyMask);  // its end is ours
+    else
+      accept_close_requests(display, w.id);
+  }
   windows.push_back(w);
   note_saver_windows(true);
 

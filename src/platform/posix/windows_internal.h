@@ -16,6 +16,7 @@ struct x11_window {
   int width, height;
   bool topmost;           // full screen: takes focus and grabs the input
   bool mapped;
+  bool foreign;           // the root window: drawn on, never created or destroyed here
 };
 
 inline HWND to_hwnd(Window id) { return reinterpret_cast<HWND>(static_cast<UINT_PTR>(id)); }
@@ -28,7 +29,7 @@ x11_window *find_x11_window(Window id);
 // in the table (the GL child inside a saver window); null if none.
 x11_window *owner_x11_window(Window id);
 // Sends WM_DESTROY, forgets the window and destroys it on the server unless
-// the server has destroyed it already.
+// the server has destroyed it already (the root window is only cleared).
 void destroy_x11_window(Window id, bool already_gone);
 
 // windows_class.cpp

@@ -2,6 +2,7 @@
 // it on every PeekMessageA, and the quit message once the queue is empty.
 #include <deque>
 
+#include "platform/posix/frame_pacer.h"
 #include "platform/posix/gl_surface.h"
 #include "platform/posix/termination.h"
 #include "platform/posix/windows_internal.h"
@@ -44,6 +45,13 @@ void handle_configure(const XConfigureEvent &configure) {
   queue_message(to_hwnd(w->id), WM_SIZE, 0, MAKELPARAM(w->width, w->height));
 }
 
+// The window manager's close, for a saver window or for the window a child
+// saver fills (the hack's own window).
+void handle_close_request(Window window) {
+  for (const x11_window &w : x11_windows())
+    if (w.id == window || w.watched_parent == window) queue_message(to_hwnd(w.id), WM_CLOSE, 0, 0);
+}
+
 void handle_x_event(const XEvent &event) {
   switch (event.type) {
     case DestroyNotify:
@@ -53,9 +61,9 @@ void handle_x_event(const XEvent &event) {
       handle_configure(event.xconfigure);
       return;
     case ClientMessage:
-      if (find_x11_window(event.xclient.window) && event.xclient.format == 32 &&
+      if (event.xclient.format == 32 &&
           static_cast<Atom>(event.xclient.data.l[0]) == wm_delete_window_atom())
-        queue_message(to_hwnd(event.xclient.window), WM_CLOSE, 0, 0);
+        handle_close_request(event.xclient.window);
       return;
     default: {
       MSG msg = {};
@@ -102,20 +110,39 @@ Atom wm_delete_window_atom() {
   return atom;
 }
 
-BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
-                         UINT wRemoveMsg) {
-  close_on_termination();
-  drain_x_events();
+namespace {
+
+bool take_message(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg) {
   for (auto it = queue.begin(); it != queue.end(); ++it) {
     if (!matches(*it, hWnd, wMsgFilterMin, wMsgFilterMax)) continue;
     *lpMsg = *it;
     if (wRemoveMsg & PM_REMOVE) queue.erase(it);
-    return TRUE;
+    return true;
   }
-  if (!quit_posted) return FALSE;
+  if (!quit_posted) return false;
   *lpMsg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quit_code), 0, 0, {}};
   if (wRemoveMsg & PM_REMOVE) quit_posted = false;
-  return TRUE;
+  return true;
+}
+
+int x_connection() {
+  Display *display = x11_display();
+  return display ? ConnectionNumber(display) : -1;
+}
+
+}  // namespace
+
+// The main loop draws a frame whenever this finds nothing, so with frame
+// pacing on it finds nothing only once the next frame is due; input and
+// signals that come meanwhile are handled at once.
+BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
+                         UINT wRemoveMsg) {
+  do {
+    close_on_termination();
+    drain_x_events();
+    if (take_message(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, wRemoveMsg)) return TRUE;
+  } while (!frame_due(x_connection()));
+  return FALSE;
 }
 
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {

@@ -44,3 +44,7 @@ XID x11_take_bad_window() {
   bad_window = 0;
   return window;
 }
+
+void x11_report_no_display() {
+  std::fprintf(stderr, "torvane: cannot open display \"%s\"\n", XDisplayName(nullptr));
+}

@@ -10,6 +10,9 @@
 // Losing the connection ends the program with status 0.
 Display *x11_display();
 
+// Says on stderr that the display named by $DISPLAY cannot be opened.
+void x11_report_no_display();
+
 // The window named by the latest BadWindow or BadDrawable error, then 0
 // until the next one.
 XID x11_take_bad_window();
