@@ -7,9 +7,9 @@
 
 #include "settings/settings.h"
 
-// Frames at most 20 a second: the tube turns by 5 degrees a second and
-// looks no smoother faster, while every frame is a full textured fill.
-const long default_frame_delay = 50000;
+// XScreenSaver's usual delay for its GL hacks. Where frames cost more, the
+// pacer's processor share slows them (frame_pacer.h).
+const long default_frame_delay = 30000;
 
 namespace {
 
@@ -240,9 +240,10 @@ std::string hack_options_usage() {
   usage_line(&text, "", "or on the root window itself when it is not set");
   usage_line(&text, "-window-id ID", "draw into the X window ID (hex 0x... or decimal)");
   usage_line(&text, "-window", "draw in a window of its own (without -root or -window-id)");
-  usage_line(&text, "-delay N", "at least N microseconds from frame to frame");
+  usage_line(&text, "-delay N", "at least N microseconds between frames");
   usage_line(&text, "", "(0 to " + std::to_string(max_delay) + "; by default " +
-                            std::to_string(default_frame_delay) + ")");
+                            std::to_string(default_frame_delay) + "); frames also keep");
+  usage_line(&text, "", "to a tenth of a processor, unless the delay is 0");
   usage_line(&text, "-fps", "show the frames per second in a corner");
   for (const number_option &n : number_options)
     usage_line(&text, std::string("-") + n.name + " N",

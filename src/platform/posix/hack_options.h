@@ -26,7 +26,7 @@ struct option_value {
 struct hack_options {
   hack_target target;
   unsigned long window;
-  long delay;  // microseconds from the start of one frame to the start of the next, at least
+  long delay;  // microseconds at least from the end of one frame to the start of the next
   bool fps;
   std::vector<setting_value> settings;  // in the order given; a later one wins
   std::vector<option_value> options;

@@ -1,5 +1,5 @@
-// Frame pacing: a frame is due only the delay after the one before, and the
-// wait ends early for input on the X connection or for a signal. Only lower
+// Frame pacing: a frame is due only the delay after the one before ended,
+// and the wait ends early for input on the X connection or for a signal. Only lower
 // bounds of waits are asserted, and generous upper ones, so a busy machine
 // cannot fail them.
 #include "platform/posix/frame_pacer.h"
@@ -34,17 +34,40 @@ TEST_F(FramePacer, WithoutADelayEveryFrameIsDueAtOnce) {
   for (int i = 0; i < 1000; i++) ASSERT_TRUE(frame_due(pipe_fds[0]));
 }
 
-TEST_F(FramePacer, AFrameIsDueOnlyTheDelayAfterTheOneBefore) {
+// The delay runs from the end of a frame, which is the first look after it.
+TEST_F(FramePacer, AFrameIsDueOnlyTheDelayAfterTheOneBeforeEnded) {
   set_frame_delay(200000);
-  double start = seconds_now();
   EXPECT_TRUE(frame_due(pipe_fds[0])) << "the first frame is due at once";
+  usleep(300000);  // drawing it, for longer than the delay
+  double end = seconds_now();
   int looks = 0;
   while (!frame_due(pipe_fds[0])) looks++;
-  EXPECT_GE(seconds_now() - start, 0.2);
+  EXPECT_GE(seconds_now() - end, 0.2);
   EXPECT_GE(looks, 1);
   EXPECT_LT(looks, 100) << "it waits rather than spins";
   set_frame_delay(200000);
   EXPECT_TRUE(frame_due(pipe_fds[0])) << "a new delay starts afresh";
+}
+
+// A frame that keeps the processor busy is followed by a wait long enough
+// to bring the cycle down to a tenth of one processor.
+TEST_F(FramePacer, AFrameThatTakesTheProcessorWaitsForItsShare) {
+  set_frame_delay(1000);
+  ASSERT_TRUE(frame_due(pipe_fds[0]));
+  double cycle_start = seconds_now();  // the next look ends the first frame
+  while (!frame_due(pipe_fds[0])) {
+  }
+  // The second frame works for 50 ms of processor time.
+  timespec cpu;
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+  double busy_until = cpu.tv_sec + cpu.tv_nsec / 1e9 + 0.05;
+  for (double t = 0; t < busy_until;) {
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    t = cpu.tv_sec + cpu.tv_nsec / 1e9;
+  }
+  while (!frame_due(pipe_fds[0])) {
+  }
+  EXPECT_GE(seconds_now() - cycle_start, 0.499) << "50 ms of work: half a second from that frame's start to the next";
 }
 
 TEST_F(FramePacer, InputEndsTheWaitEarly) {
