@@ -46,5 +46,9 @@ XID x11_take_bad_window() {
 }
 
 void x11_report_no_display() {
-  std::fprintf(stderr, "torvane: cannot open display \"%s\"\n", XDisplayName(nullptr));
+  const char *name = XDisplayName(nullptr);
+  if (*name)
+    std::fprintf(stderr, "torvane: cannot open display \"%s\"\n", name);
+  else
+    std::fputs("torvane: cannot open display: DISPLAY is not set\n", stderr);
 }
