@@ -94,9 +94,10 @@ wait_for_torvane_other_than() {
   fail "no new torvane started"
 }
 
-# wait_for_no_torvane: fails unless every torvane is gone within 5 s.
+# wait_for_no_torvane: fails unless every torvane is gone within 15 s (a
+# busy machine may be in the middle of a slow frame).
 wait_for_no_torvane() {
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     [ -z "$(torvane_pids)" ] && return 0
     sleep 0.1
   done

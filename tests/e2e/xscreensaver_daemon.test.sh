@@ -59,7 +59,13 @@ limit=$(( glknots_ms * 3 / 2 > 1000 ? glknots_ms * 3 / 2 : 1000 ))
 
 drawn_after -activate >/dev/null
 second=$(wait_for_torvane_other_than "$first")
-xdotool key a
+# Right after blanking the daemon may not yet be watching the keyboard: a
+# key every second until it unblanks.
+for _ in $(seq 15); do
+  xdotool key a
+  sleep 1
+  [ -z "$(torvane_pids)" ] && break
+done
 wait_for_no_torvane
 echo "a key: torvane ended, no process left"
 

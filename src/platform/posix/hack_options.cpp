@@ -17,7 +17,7 @@ struct number_option {
   const char *name;
   int *setting;
   long low, high;
-  const char *what;  // as the configuration dialog labels it
+  const char *what;  // what the usage and the messages call it
 };
 
 const number_option number_options[] = {
