@@ -99,19 +99,6 @@ bool matches(const MSG &msg, HWND hWnd, UINT first, UINT last) {
   return (first == 0 && last == 0) || (msg.message >= first && msg.message <= last);
 }
 
-}  // namespace
-
-void queue_message(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  queue.push_back(MSG{hWnd, message, wParam, lParam, 0, {}});
-}
-
-Atom wm_delete_window_atom() {
-  static Atom atom = XInternAtom(x11_display(), "WM_DELETE_WINDOW", False);
-  return atom;
-}
-
-namespace {
-
 bool take_message(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg) {
   for (auto it = queue.begin(); it != queue.end(); ++it) {
     if (!matches(*it, hWnd, wMsgFilterMin, wMsgFilterMax)) continue;
@@ -131,6 +118,15 @@ int x_connection() {
 }
 
 }  // namespace
+
+void queue_message(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  queue.push_back(MSG{hWnd, message, wParam, lParam, 0, {}});
+}
+
+Atom wm_delete_window_atom() {
+  static Atom atom = XInternAtom(x11_display(), "WM_DELETE_WINDOW", False);
+  return atom;
+}
 
 // The main loop draws a frame whenever this finds nothing, so with frame
 // pacing on it finds nothing only once the next frame is due; input and
