@@ -1,5 +1,6 @@
 // The settings loaded from and saved to one registry key of the current user.
 #include "geometry/curves.h"
+#include "settings/overrides.h"
 #include "settings/registry_values.h"
 #include "settings/settings.h"
 
@@ -62,6 +63,7 @@ void load_config() {
     get_reg_int(key, "user_options", &user_options);
     RegCloseKey(key);
   }
+  apply_overrides();
   limit_to_dialog_ranges();
   select_curve();
 }

@@ -141,3 +141,11 @@ wait_for_lit() {
   done
   fail "$1: only $share of the pixels are lit, expected $2"
 }
+
+# expect_ended_by SIGNAL: the saver ended by that signal (TERM, INT), as
+# XScreenSaver's hacks do, rather than with an exit status.
+expect_ended_by() {
+  local expected=$((128 + $(kill -l "$1")))
+  [ "$SAVER_STATUS" -eq "$expected" ] ||
+    fail "exit status $SAVER_STATUS, expected the end by SIG$1 ($expected)"
+}

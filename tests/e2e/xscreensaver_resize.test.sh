@@ -27,5 +27,5 @@ xwininfo -children -id "$window" | grep '"screensaver"' | grep -q '600x400' ||
 
 kill -TERM "$SAVER_PID"
 wait_for_end 1
-expect_status 0
+expect_ended_by TERM
 echo "resized daemon window: the saver followed it"

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "geometry/curves.h"
+#include "platform/x11/fps_overlay.h"
 #include "platform/win32.h"
 #include "render/multitex.h"
 #include "render/torvane.h"
@@ -172,7 +173,12 @@ void show_far_side(HWND hwnd) {
   ReleaseDC(hwnd, dc);
 }
 
-picture draw(Display *display, const scene &s, bool far_side = false) {
+// Sets the animation time of the next frame: elapsed ms x speed x 1e-6.
+void pin_animation_time(double time) {
+  start_time = static_cast<int>(GetTickCount() - static_cast<DWORD>(time / (animation_speed * 1e-6)));
+}
+
+picture draw(Display *display, const scene &s, bool far_side = false, bool with_frame_rate = false) {
   animation_speed = 100;
   user_options = s.options;
   curve_segments = 170;
@@ -188,17 +194,56 @@ picture draw(Display *display, const scene &s, bool far_side = false) {
     return p;
   }
   if (far_side) show_far_side(hwnd);
-  // Animation time = elapsed ms x speed x 1e-6.
-  start_time = static_cast<int>(GetTickCount() - static_cast<DWORD>(s.time / (animation_speed * 1e-6)));
+  if (with_frame_rate) {
+    // The figure shows once a whole second is counted. Every frame is the
+    // same, so GL state the overlay left behind would show in the last one.
+    show_frame_rate(true);
+    for (DWORD first = GetTickCount(); GetTickCount() - first < 1300;) {
+      pin_animation_time(s.time);
+      ss_draw(hwnd);
+    }
+  }
+  pin_animation_time(s.time);
   ss_draw(hwnd);
+  show_frame_rate(false);
   read_window(display, x_window_of(hwnd), p);
   read_gl_state(hwnd, p);
   ss_shutdown(hwnd);
   close_test_window(hwnd);
-  save_ppm(p, far_side ? std::string(s.name) + "-far-side" : s.name);
+  save_ppm(p, std::string(s.name) + (far_side ? "-far-side" : "") + (with_frame_rate ? "-fps" : ""));
   std::printf("     %-24s depth bits %2.0f  coverage %.3f  mean colour %3.0f %3.0f %3.0f\n", s.name,
               p.depth_bits, coverage(p), mean_colour(p).r, mean_colour(p).g, mean_colour(p).b);
   return p;
+}
+
+// Pixels that differ between two pictures inside and outside the
+// bottom-left corner where the frame rate goes.
+struct corner_difference {
+  size_t inside, outside;
+};
+
+corner_difference differences_by_corner(const picture &a, const picture &b) {
+  corner_difference d = {0, 0};
+  for (int y = 0; y < height; y++)
+    for (int x = 0; x < width; x++) {
+      size_t i = 3 * (static_cast<size_t>(y) * width + x);
+      bool same = a.rgb[i] == b.rgb[i] && a.rgb[i + 1] == b.rgb[i + 1] && a.rgb[i + 2] == b.rgb[i + 2];
+      if (same) continue;
+      bool corner = x < 200 && y >= height - 40;
+      (corner ? d.inside : d.outside)++;
+    }
+  return d;
+}
+
+// -fps writes the figure in the corner and changes no other pixel: the
+// frame is drawn exactly as without it, whatever the drawing path.
+void check_frame_rate_overlay(Display *display, const scene &s) {
+  picture plain = draw(display, s);
+  picture with_rate = draw(display, s, false, true);
+  corner_difference d = differences_by_corner(plain, with_rate);
+  check(d.inside > 30, std::string(s.name) + ": the frame rate is written in the bottom-left corner");
+  check(d.outside == 0, std::string(s.name) + ": outside the corner no pixel differs (" +
+                            std::to_string(d.outside) + " do)");
 }
 
 // The GL surface under a window: formats are set once, the GL child window
@@ -320,6 +365,11 @@ int main(int argc, char **argv) {
   check(coverage(nearest) > 0.10, "nearest filtering draws the tube");
   picture axes = draw(display, {"axes", defaults | OPT_SHOW_AXES, 1, 1, t});
   check(white_share(axes) > white_share(tube) + 0.0003, "the axes add white lines");
+
+  check_frame_rate_overlay(display, {"default", defaults, 1, 1, t});
+  check_frame_rate_overlay(display, {"reflections-multitexture",
+                                     defaults | OPT_ENV_LIGHTING | OPT_MULTITEXTURE, 1, 1, t});
+  check_frame_rate_overlay(display, {"reflections-two-pass", defaults | OPT_ENV_LIGHTING, 1, 1, t});
 
   std::printf("%d failed checks\n", failures);
   return failures ? 1 : 0;

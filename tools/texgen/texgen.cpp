@@ -1,5 +1,5 @@
-// Draws the saver's texture images and its icon, deterministically, and
-// writes them into the folder given as the only argument:
+// Draws the saver's texture images and its icon, deterministically.
+// `texgen FOLDER` writes the files of res/ into FOLDER:
 //   SKIN1.rgb    64 x 64   fine-grained orange pattern
 //   SKIN2.rgb   256 x 256  magenta biohazard-style emblem on a mid-blue field
 //   SKIN3.rgb   256 x 256  mottled purple and violet stone
@@ -9,11 +9,16 @@
 //   torvane.ico  32 x 32   16-colour icon: a lit ring
 // The .rgb files are raw 8-bit RGB, row by row, no header. Every image tiles
 // (the textures repeat on the tube), so all patterns are periodic.
+// `texgen --icons FOLDER` writes the icon's design as PNGs of 16 to 256
+// pixels for the desktop, in the hicolor theme's layout, for the install.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "png.h"
 
 namespace {
 
@@ -261,32 +266,43 @@ void put32(std::vector<uint8_t> &out, uint32_t v) {
   put16(out, v >> 16);
 }
 
-// The icon: a torus seen from above and a little to the side, shaded with a
-// 16-entry copper palette; outside the ring is transparent.
-std::vector<uint8_t> icon() {
-  const int size = 32, colors = 16;
-  std::vector<color> palette;
-  for (int i = 0; i < colors; i++) {
-    double f = i / double(colors - 1);
-    palette.push_back(f < 0.75 ? mix({0.10, 0.03, 0.0}, {0.95, 0.50, 0.10}, f / 0.75)
-                               : mix({0.95, 0.50, 0.10}, {1.0, 0.95, 0.80}, (f - 0.75) / 0.25));
-  }
-  std::vector<int> index(size * size, -1);
+// The icon's design, on a 32 x 32 grid: a torus seen from above and a
+// little to the side, lit from the top left. The light (0..1) at a point of
+// the grid, or -1 outside the ring.
+const int icon_grid = 32;
+
+double ring_light(double x, double y) {
   const double major = 10.0, minor = 4.6, tilt = 0.55;  // tilt: cosine of the view angle
+  double px = x - 16, py = (y - 16) / tilt;
+  double r = std::hypot(px, py);
+  double d = std::fabs(r - major) / minor * tilt * 1.6;
+  if (std::fabs(r - major) > minor / tilt * 0.62 && d >= 1) return -1;
+  double across = (r - major) / (minor / tilt * 0.62);
+  if (std::fabs(across) >= 1) return -1;
+  // Height of the tube's surface and its normal.
+  double h = std::sqrt(1 - across * across);
+  double nx = across * px / r, ny = across * py / r, nz = h;
+  double light = clamp01(0.15 + 0.85 * (-0.45 * nx - 0.55 * ny + 0.70 * nz));
+  return clamp01(light + 0.35 * std::pow(light, 12));
+}
+
+// The ring's copper, from dark (0) through orange to a pale highlight (1).
+color copper(double f) {
+  return f < 0.75 ? mix({0.10, 0.03, 0.0}, {0.95, 0.50, 0.10}, f / 0.75)
+                  : mix({0.95, 0.50, 0.10}, {1.0, 0.95, 0.80}, (f - 0.75) / 0.25);
+}
+
+// The Windows icon: the design at its own size in 16 shades of copper;
+// outside the ring is transparent.
+std::vector<uint8_t> icon() {
+  const int size = icon_grid, colors = 16;
+  std::vector<color> palette;
+  for (int i = 0; i < colors; i++) palette.push_back(copper(i / double(colors - 1)));
+  std::vector<int> index(size * size, -1);
   for (int y = 0; y < size; y++)
     for (int x = 0; x < size; x++) {
-      double px = x + 0.5 - 16, py = (y + 0.5 - 16) / tilt;
-      double r = std::hypot(px, py);
-      double d = std::fabs(r - major) / minor * tilt * 1.6;
-      if (std::fabs(r - major) > minor / tilt * 0.62 && d >= 1) continue;
-      double across = (r - major) / (minor / tilt * 0.62);
-      if (std::fabs(across) >= 1) continue;
-      // Height of the tube's surface and its normal, lit from the top left.
-      double h = std::sqrt(1 - across * across);
-      double nx = across * px / r, ny = across * py / r, nz = h;
-      double light = clamp01(0.15 + 0.85 * (-0.45 * nx - 0.55 * ny + 0.70 * nz));
-      light = clamp01(light + 0.35 * std::pow(light, 12));
-      index[y * size + x] = static_cast<int>(std::lround(light * (colors - 1)));
+      double light = ring_light(x + 0.5, y + 0.5);
+      if (light >= 0) index[y * size + x] = static_cast<int>(std::lround(light * (colors - 1)));
     }
 
   const uint32_t xor_bytes = size * size / 2, and_bytes = size * 4;
@@ -335,14 +351,33 @@ std::vector<uint8_t> icon() {
   return out;
 }
 
-}  // namespace
+// The design at `size` pixels for the desktop's icon themes: full colour,
+// each pixel the average of 4 x 4 samples, its alpha the share of them on
+// the ring, so the edge is smooth at every size.
+std::vector<uint8_t> icon_png(int size) {
+  const int samples = 4;
+  std::vector<uint8_t> rgba;
+  for (int y = 0; y < size; y++)
+    for (int x = 0; x < size; x++) {
+      color sum = {0, 0, 0};
+      int inside = 0;
+      for (int sy = 0; sy < samples; sy++)
+        for (int sx = 0; sx < samples; sx++) {
+          double light = ring_light((x + (sx + 0.5) / samples) * icon_grid / size,
+                                    (y + (sy + 0.5) / samples) * icon_grid / size);
+          if (light < 0) continue;
+          color c = copper(light);
+          sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
+          inside++;
+        }
+      color average = inside ? scale(sum, 1.0 / inside) : color{0, 0, 0};
+      rgba.insert(rgba.end(), {byte_of(average.r), byte_of(average.g), byte_of(average.b),
+                               byte_of(inside / double(samples * samples))});
+    }
+  return encode_png(size, size, rgba);
+}
 
-int main(int argc, char **argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: texgen OUTPUT_FOLDER\n");
-    return 2;
-  }
-  const std::string folder = argv[1];
+bool write_images(const std::string &folder) {
   struct output {
     const char *name;
     std::vector<uint8_t> bytes;
@@ -355,7 +390,31 @@ int main(int argc, char **argv) {
   for (const output &o : outputs)
     if (!write_file(folder + "/" + o.name, o.bytes)) {
       std::fprintf(stderr, "texgen: cannot write %s/%s\n", folder.c_str(), o.name);
-      return 1;
+      return false;
     }
-  return 0;
+  return true;
+}
+
+// The hicolor theme's layout: <folder>/<N>x<N>/apps/torvane.png.
+bool write_icons(const std::string &folder) {
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    std::string dir = folder + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+    std::filesystem::create_directories(dir);
+    if (!write_file(dir + "/torvane.png", icon_png(size))) {
+      std::fprintf(stderr, "texgen: cannot write %s/torvane.png\n", dir.c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  bool icons = argc == 3 && std::string(argv[1]) == "--icons";
+  if (argc != 2 && !icons) {
+    std::fprintf(stderr, "usage: texgen OUTPUT_FOLDER\n       texgen --icons OUTPUT_FOLDER\n");
+    return 2;
+  }
+  return (icons ? write_icons(argv[2]) : write_images(argv[1])) ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/emul/dialog_toolkit.h"
+#include "platform/emul/window_system.h"
 #include "platform/emul/modal_loop.h"
 
 namespace {
@@ -149,7 +150,11 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE, LPCSTR lpTemplateName, HWND hWndParent
   open_dialog *owner = find_dialog(hWndParent);
   if (hWndParent && !owner) return 0;
   const DialogTemplate *tmpl = find_dialog_template(lpTemplateName);
-  if (!tmpl || !lpDialogFunc || !toolkit || !toolkit->open()) return -1;
+  if (!tmpl || !lpDialogFunc || !toolkit) return -1;
+  if (!toolkit->open()) {
+    report_no_display();
+    return -1;
+  }
 
   open_dialog d{tmpl, lpDialogFunc, owner, std::vector<dialog_control>(tmpl->item_count), -1,
                 false, nullptr};

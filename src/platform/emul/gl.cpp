@@ -25,9 +25,9 @@ int WINAPI GetDeviceCaps(HDC, int index) {
   return backend && index == BITSPIXEL ? backend->bits_per_pixel() : 0;
 }
 
-int WINAPI ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR *ppfd) {
+int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR *ppfd) {
   const window_system *backend = connected_window_system();
-  return backend && ppfd ? backend->choose_pixel_format(*ppfd) : 0;
+  return backend && ppfd ? backend->choose_pixel_format(window_of(hdc), *ppfd) : 0;
 }
 
 BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *) {

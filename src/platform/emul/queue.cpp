@@ -2,6 +2,7 @@
 // on every PeekMessageA, and the quit message once the queue is empty.
 #include <deque>
 
+#include "platform/emul/frame_pacer.h"
 #include "platform/emul/internal.h"
 #include "platform/posix/termination.h"
 
@@ -25,26 +26,36 @@ bool matches(const MSG &msg, HWND hWnd, UINT first, UINT last) {
   return (first == 0 && last == 0) || (msg.message >= first && msg.message <= last);
 }
 
+bool take_message(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg) {
+  for (auto it = queue.begin(); it != queue.end(); ++it) {
+    if (!matches(*it, hWnd, wMsgFilterMin, wMsgFilterMax)) continue;
+    *lpMsg = *it;
+    if (wRemoveMsg & PM_REMOVE) queue.erase(it);
+    return true;
+  }
+  if (!quit_posted) return false;
+  *lpMsg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quit_code), 0, 0, {}};
+  if (wRemoveMsg & PM_REMOVE) quit_posted = false;
+  return true;
+}
+
 }  // namespace
 
 void queue_message(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   queue.push_back(MSG{hWnd, message, wParam, lParam, 0, {}});
 }
 
+// The main loop draws a frame whenever this finds nothing, so with frame
+// pacing on it finds nothing only once the next frame is due; input and
+// signals that come meanwhile are handled at once.
 BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
                          UINT wRemoveMsg) {
-  close_on_termination();
-  if (const window_system *backend = connected_window_system()) backend->pump();
-  for (auto it = queue.begin(); it != queue.end(); ++it) {
-    if (!matches(*it, hWnd, wMsgFilterMin, wMsgFilterMax)) continue;
-    *lpMsg = *it;
-    if (wRemoveMsg & PM_REMOVE) queue.erase(it);
-    return TRUE;
-  }
-  if (!quit_posted) return FALSE;
-  *lpMsg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quit_code), 0, 0, {}};
-  if (wRemoveMsg & PM_REMOVE) quit_posted = false;
-  return TRUE;
+  do {
+    close_on_termination();
+    if (const window_system *backend = connected_window_system()) backend->pump();
+    if (take_message(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, wRemoveMsg)) return TRUE;
+  } while (!frame_due());
+  return FALSE;
 }
 
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {

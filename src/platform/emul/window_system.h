@@ -42,6 +42,9 @@ struct window_system {
   // of message boxes and dialogs, which may run inside WM_CREATE (an error
   // box during start-up), so a window can vanish before its creation ends.
   void (*pump)();
+  // Waits until there may be events to pump, a signal comes, or the
+  // nanoseconds have passed (the frame pacing of XScreenSaver's forms).
+  void (*wait_for_events)(long long nanoseconds);
 
   // Creates the native window for `w` (size and kind filled in) and returns
   // its handle; null when the parent is not a window or creation fails.
@@ -66,7 +69,9 @@ struct window_system {
 
   // GL: pixel formats are numbered from 1; 0 is none.
   int (*bits_per_pixel)();
-  int (*choose_pixel_format)(const PIXELFORMATDESCRIPTOR &pfd);
+  // The format for drawing on w (null: a device context of no window of
+  // the table).
+  int (*choose_pixel_format)(const window_record *w, const PIXELFORMATDESCRIPTOR &pfd);
   gl_surface *(*create_surface)(window_record *w, int format);
   // The surface follows w's new size.
   void (*resize_surface)(window_record *w);
@@ -82,6 +87,8 @@ struct window_system {
 void use_window_system(const window_system *backend);
 // The backend once connected; null without one or without a display.
 const window_system *connected_window_system();
+// Says on stderr that the backend's display cannot be opened, and which.
+void report_no_display();
 
 // The window table.
 window_record *find_window(HWND hWnd);

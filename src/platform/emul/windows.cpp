@@ -36,6 +36,14 @@ const window_system *connected_window_system() {
   return chosen_backend && chosen_backend->connect() ? chosen_backend : nullptr;
 }
 
+void report_no_display() {
+  const char *name = chosen_backend ? chosen_backend->display_name() : "";
+  if (*name)
+    std::fprintf(stderr, "torvane: cannot open display \"%s\"\n", name);
+  else
+    std::fputs("torvane: cannot open display: DISPLAY is not set\n", stderr);
+}
+
 window_record *find_window(HWND hWnd) {
   if (!hWnd) return nullptr;
   for (window_record *w : windows)
@@ -82,8 +90,7 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   if (!proc) return nullptr;
   const window_system *backend = connected_window_system();
   if (!backend) {
-    if (chosen_backend)
-      std::fprintf(stderr, "torvane: cannot open display \"%s\"\n", chosen_backend->display_name());
+    report_no_display();
     return nullptr;
   }
 

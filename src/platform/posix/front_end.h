@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "platform/posix/hack_options.h"
+
 struct front_end_choice {
-  bool usage;           // print usage_text and end
-  bool on_root_window;  // XScreenSaver's --root with no window of its own
+  bool usage;                // print usage() and end
+  bool as_hack;              // one of XScreenSaver's forms: run as a hack with `hack`
+  hack_options hack;
   std::string command_line;  // the Windows-style line for WinMain otherwise
-  bool names_x_window;  // an XScreenSaver form: it draws into an X window
 };
 
 // xscreensaver_window is $XSCREENSAVER_WINDOW, or null.
@@ -17,4 +19,4 @@ front_end_choice read_arguments(int argc, const char *const *argv, const char *x
 // The preview switch drawing into `window`.
 std::string preview_command_line(unsigned long window);
 
-extern const char usage_text[];
+std::string usage();

@@ -1,7 +1,8 @@
 // The Linux entry point: the arguments, joined with single blanks, are the
-// Windows-style command line the saver scans; XScreenSaver's forms become
-// the preview switch on the window it names. The saver runs on Wayland or
-// X11 (window_system_choice.h), with GTK for its dialogs on the same one.
+// Windows-style command line the saver scans; XScreenSaver's forms run the
+// saver as a hack drawing into the X window they name. The saver runs on
+// Wayland or X11 (window_system_choice.h), with GTK for its dialogs on the
+// same one.
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,25 +15,22 @@
 #include "platform/posix/window_system_choice.h"
 #include "platform/wayland/backend.h"
 #include "platform/x11/backend.h"
+#include "platform/x11/hack_run.h"
 
 int main(int argc, char **argv) {
   take_process_signals();
   front_end_choice choice = read_arguments(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
   if (choice.usage) {
-    std::fputs(usage_text, stdout);
+    std::fputs(usage().c_str(), stdout);
     return 0;
   }
   window_system_kind kind = choose_window_system(std::getenv("TORVANE_BACKEND"),
-                                                 std::getenv("WAYLAND_DISPLAY"), choice.names_x_window);
+                                                 std::getenv("WAYLAND_DISPLAY"), choice.as_hack);
   use_window_system(kind == WINDOW_SYSTEM_WAYLAND ? wayland_window_system() : x11_window_system());
   setenv("GDK_BACKEND", window_system_gdk_name(kind), 0);
   use_dialog_toolkit(gtk_dialog_toolkit());
-  if (choice.on_root_window) {
-    const window_system *backend = connected_window_system();
-    HWND root = backend ? backend->root_window() : nullptr;
-    choice.command_line = preview_command_line(reinterpret_cast<UINT_PTR>(root));
-  }
-  int status = WinMain(nullptr, nullptr, &choice.command_line[0], SW_SHOWDEFAULT);
+  int status = choice.as_hack ? run_hack(choice.hack)
+                              : WinMain(nullptr, nullptr, &choice.command_line[0], SW_SHOWDEFAULT);
   finish_if_terminated();
   return status;
 }

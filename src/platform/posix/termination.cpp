@@ -12,13 +12,16 @@ const long closing_time_ns = 500 * 1000000L;
 
 volatile sig_atomic_t saver_windows_exist;
 volatile sig_atomic_t ending;       // a signal asked for the end
+volatile sig_atomic_t asking_signal;  // ... this one
+volatile sig_atomic_t by_signal;    // XScreenSaver's forms: end by that signal
 volatile sig_atomic_t unanswered;   // ... and the window area has not taken it yet
 timer_t closing_deadline;
 bool deadline_ready;
 
 void on_deadline(int) { end_after_termination(); }
 
-void on_termination_signal(int) {
+void on_termination_signal(int signal_number) {
+  if (!asking_signal) asking_signal = signal_number;
   if (!saver_windows_exist) end_after_termination();
   unanswered = 1;
   if (ending) return;  // the first request's deadline stands
@@ -58,7 +61,21 @@ bool termination_requested() {
 
 void note_saver_windows(bool any) { saver_windows_exist = any; }
 
-void end_after_termination() { _exit(0); }
+void end_by_termination_signal() { by_signal = 1; }
+
+// The signal's default action ends the process by it; inside its own
+// handler it is blocked, so it is let through first.
+void end_after_termination() {
+  if (by_signal && asking_signal) {
+    signal(asking_signal, SIG_DFL);
+    sigset_t just_it;
+    sigemptyset(&just_it);
+    sigaddset(&just_it, asking_signal);
+    sigprocmask(SIG_UNBLOCK, &just_it, nullptr);
+    raise(asking_signal);
+  }
+  _exit(0);
+}
 
 void finish_if_terminated() {
   if (ending) end_after_termination();

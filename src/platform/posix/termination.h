@@ -15,10 +15,13 @@ bool termination_requested();
 // For the window area: whether a saver window exists to be closed.
 void note_saver_windows(bool any);
 
+// XScreenSaver's forms end by the signal itself once they have cleaned up,
+// as hacks do, so the daemon sees a hack it stopped rather than one that
+// failed; the saver's own switches end with status 0.
+void end_by_termination_signal();
 // The one way a process that a signal asked to end finishes, after its
-// windows were closed or once the time for that is up: status 0, as the
-// saver's own switches end. (XScreenSaver's forms are to end by the signal
-// itself, as hacks do: that choice belongs here.) Safe in a signal handler.
+// windows were closed or once the time for that is up: by the signal or
+// with status 0, as above. Safe in a signal handler.
 [[noreturn]] void end_after_termination();
 // For main, once WinMain has returned: ends through end_after_termination
 // when a signal asked for the end; otherwise returns.

@@ -4,7 +4,8 @@
 #include <cstring>
 
 window_system_kind choose_window_system(const char *torvane_backend, const char *wayland_display,
-                                        bool names_x_window) {
+                                        bool as_hack) {
+  if (as_hack) return WINDOW_SYSTEM_X11;
   if (torvane_backend && *torvane_backend) {
     if (std::strcmp(torvane_backend, "x11") == 0) return WINDOW_SYSTEM_X11;
     if (std::strcmp(torvane_backend, "wayland") == 0) return WINDOW_SYSTEM_WAYLAND;
@@ -12,7 +13,7 @@ window_system_kind choose_window_system(const char *torvane_backend, const char 
                  torvane_backend);
   }
   bool on_wayland = wayland_display && *wayland_display;
-  return on_wayland && !names_x_window ? WINDOW_SYSTEM_WAYLAND : WINDOW_SYSTEM_X11;
+  return on_wayland ? WINDOW_SYSTEM_WAYLAND : WINDOW_SYSTEM_X11;
 }
 
 const char *window_system_gdk_name(window_system_kind kind) {

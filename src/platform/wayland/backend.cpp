@@ -23,6 +23,7 @@ const window_system wayland_system = {
     display_name,
     wayland_screen_metric,
     wayland_pump,
+    wayland_wait_for_events,
     wayland_create_window,
     wayland_show_window,
     wayland_destroy_window,

@@ -59,7 +59,7 @@ bool wayland_cursor_pos(POINT *point);
 
 // egl.cpp
 int egl_bits_per_pixel();
-int egl_choose_pixel_format(const PIXELFORMATDESCRIPTOR &pfd);
+int egl_choose_pixel_format(const window_record *, const PIXELFORMATDESCRIPTOR &pfd);
 gl_surface *egl_create_surface(window_record *w, int format);
 void egl_resize_surface(window_record *w);
 void egl_destroy_surface(gl_surface *surface);

@@ -89,6 +89,18 @@ void wayland_check_connection() {
   if (wl_display_get_error(globals.display)) connection_lost();
 }
 
+// Events already queued are waiting too; a signal ends the wait.
+void wayland_wait_for_events(long long nanoseconds) {
+  wl_display *display = globals.display;
+  if (wl_display_prepare_read(display) != 0) return;
+  wl_display_flush(display);
+  timespec timeout = {static_cast<time_t>(nanoseconds / 1000000000LL),
+                      static_cast<long>(nanoseconds % 1000000000LL)};
+  pollfd readable = {wl_display_get_fd(display), POLLIN, 0};
+  ppoll(&readable, 1, &timeout, nullptr);
+  wl_display_cancel_read(display);
+}
+
 void wayland_pump() {
   wl_display *display = globals.display;
   while (wl_display_prepare_read(display) != 0)

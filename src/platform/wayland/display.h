@@ -19,6 +19,7 @@ const wayland_globals *wayland();
 
 // Handles every event that has arrived, without waiting for more.
 void wayland_pump();
+void wayland_wait_for_events(long long nanoseconds);
 // Handles events, waiting for them, until `done` is set.
 void wayland_wait_for(const bool &done);
 // Ends the program if the connection broke: the compositor is gone.

@@ -93,7 +93,7 @@ EGLConfig best_config(const PIXELFORMATDESCRIPTOR &pfd) {
 // Every Wayland compositor shows 24-bit XRGB.
 int egl_bits_per_pixel() { return 24; }
 
-int egl_choose_pixel_format(const PIXELFORMATDESCRIPTOR &pfd) {
+int egl_choose_pixel_format(const window_record *, const PIXELFORMATDESCRIPTOR &pfd) {
   if (egl_display() == EGL_NO_DISPLAY) return 0;
   EGLConfig chosen = best_config(pfd);
   if (!chosen) return 0;

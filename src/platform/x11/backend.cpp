@@ -1,6 +1,8 @@
 // The X11 window system: Xlib windows and events, GLX surfaces and contexts.
 #include "platform/x11/backend.h"
 
+#include <poll.h>
+
 #include "platform/x11/display.h"
 
 namespace {
@@ -9,12 +11,24 @@ bool connect() { return x11_display() != nullptr; }
 
 const char *display_name() { return XDisplayName(nullptr); }
 
+// Events Xlib has read already are waiting too; a signal ends the wait.
+void wait_for_events(long long nanoseconds) {
+  Display *display = x11_display();
+  XFlush(display);
+  if (XEventsQueued(display, QueuedAlready)) return;
+  timespec timeout = {static_cast<time_t>(nanoseconds / 1000000000LL),
+                      static_cast<long>(nanoseconds % 1000000000LL)};
+  pollfd input = {ConnectionNumber(display), POLLIN, 0};
+  ppoll(&input, 1, &timeout, nullptr);
+}
+
 const window_system x11 = {
     "x11",
     connect,
     display_name,
     x11_screen_metric,
     x11_pump,
+    wait_for_events,
     x11_create_window,
     x11_show_window,
     x11_destroy_window,

@@ -54,7 +54,7 @@ bool x11_cursor_pos(POINT *point);
 
 // glx.cpp
 int glx_bits_per_pixel();
-int glx_choose_pixel_format(const PIXELFORMATDESCRIPTOR &pfd);
+int glx_choose_pixel_format(const window_record *w, const PIXELFORMATDESCRIPTOR &pfd);
 gl_surface *glx_create_surface(window_record *w, int format);
 void glx_resize_surface(window_record *w);
 void glx_destroy_surface(gl_surface *surface);

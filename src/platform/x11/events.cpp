@@ -29,11 +29,12 @@ void handle_configure(const XConfigureEvent &configure) {
     window_resized(w, configure.width, configure.height);
 }
 
+// The window manager's close, for a saver window or for the window a child
+// saver fills (the hack's own window).
 void handle_client_message(const XClientMessageEvent &message) {
-  window_record *w = find_window(to_hwnd(message.window));
-  if (w && message.format == 32 &&
-      static_cast<Atom>(message.data.l[0]) == x11_wm_delete_window())
-    window_close_requested(w);
+  if (message.format != 32 || static_cast<Atom>(message.data.l[0]) != x11_wm_delete_window()) return;
+  if (window_record *w = find_window(to_hwnd(message.window))) window_close_requested(w);
+  if (window_record *child = window_with_parent(to_hwnd(message.window))) window_close_requested(child);
 }
 
 void handle_input(const XEvent &event) {

@@ -55,6 +55,13 @@ HWND x11_create_window(window_record *w) {
   Window root = DefaultRootWindow(display);
   Window parent = w->parent ? to_window(w->parent) : root;
   if (w->parent && !window_exists(display, parent)) return nullptr;
+  // A child of the root window is the root window itself: the saver draws
+  // on it as XScreenSaver's hacks do, not in a window over everything.
+  if (parent == root && w->parent) {
+    w->parent = nullptr;
+    XSelectInput(display, root, StructureNotifyMask);  // its size changes
+    return to_hwnd(root);
+  }
 
   XSetWindowAttributes attributes = {};
   attributes.background_pixmap = None;  // only the renderer paints
@@ -77,6 +84,7 @@ HWND x11_create_window(window_record *w) {
 void x11_show_window(window_record *w) {
   Display *display = x11_display();
   Window id = to_window(w->hwnd);
+  if (id == DefaultRootWindow(display)) return;  // shown already
   if (w->full_screen) {
     XMapRaised(display, id);
     XSync(display, False);  // viewable before it can take the focus
@@ -91,10 +99,16 @@ void x11_show_window(window_record *w) {
   XFlush(display);
 }
 
+// The root window is not the saver's to destroy: it gets its own
+// background back.
 void x11_destroy_window(window_record *w, bool gone) {
   Display *display = x11_display();
+  Window id = to_window(w->hwnd);
   if (w->surface) glx_destroy_surface(w->surface);
-  if (!gone) XDestroyWindow(display, to_window(w->hwnd));
+  if (id == DefaultRootWindow(display))
+    XClearWindow(display, id);
+  else if (!gone)
+    XDestroyWindow(display, id);
   XFlush(display);
 }
 

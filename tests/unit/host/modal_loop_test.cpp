@@ -26,6 +26,7 @@ void pump() {
   pump_steps.erase(pump_steps.begin());
   step();
 }
+void wait_for_events(long long) {}
 HWND create_window(window_record *) { return reinterpret_cast<HWND>(next_handle++); }
 void show_window(window_record *) {}
 void destroy_window(window_record *, bool) {}
@@ -36,7 +37,7 @@ bool cursor_pos(POINT *) { return false; }
 HWND root_window() { return nullptr; }
 
 const window_system scripted = {
-    "scripted", connect, display_name, screen_metric, pump, create_window, show_window,
+    "scripted", connect, display_name, screen_metric, pump, wait_for_events, create_window, show_window,
     destroy_window, window_rect, client_size, set_cursor_visible, cursor_pos, root_window,
     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 

@@ -5,6 +5,8 @@
 #include "stored_settings.h"
 #include "support/reset_modules.h"
 
+#include "settings/overrides.h"
+
 namespace {
 
 class Settings : public StoreTest {
@@ -221,6 +223,48 @@ TEST_F(Settings, SaveLeavesOtherValuesAndKeysAlone) {
   EXPECT_EQ(stored("speed", REG_DWORD, sibling), (std::vector<BYTE>{1, 0, 0, 0}));
   EXPECT_EQ(stored("deep", REG_BINARY, child), std::vector<BYTE>{0xFE});
   EXPECT_EQ(stored("skin_id", REG_DWORD), (std::vector<BYTE>{2, 0, 0, 0}));
+}
+
+// A run's own settings (an XScreenSaver hack's options) go over the stored
+// ones, for the next load only, and the store keeps what it had.
+TEST_F(Settings, OverridesGoOverTheStoredValuesForTheNextLoadOnly) {
+  store_dword("animation_speed", 300);
+  store_dword("func_id", 1);
+  store_dword("skin_id", 2);
+  store_dword("flags", OPT_DOUBLE_BUFFER | OPT_SMOOTH_BUMPS);
+  store_dword("user_options", OPT_DOUBLE_BUFFER | OPT_BILINEAR | OPT_SMOOTH_BUMPS);
+  override_setting(&animation_speed, 2000);
+  override_setting(&func_id, 2);
+  override_setting(&func_id, 3);  // the later one wins
+  override_option(OPT_BILINEAR, false);
+  override_option(OPT_ENV_LIGHTING, true);
+  override_option(OPT_MOVE_TEXTURE, true);
+  override_option(OPT_MOVE_TEXTURE, false);
+  load_config();
+  EXPECT_EQ(animation_speed, 2000);
+  EXPECT_EQ(func_id, 3);
+  EXPECT_EQ(curve_func, func3);
+  EXPECT_EQ(skin_id, 2) << "what no override names stays as stored";
+  EXPECT_EQ(user_options, OPT_DOUBLE_BUFFER | OPT_SMOOTH_BUMPS | OPT_ENV_LIGHTING);
+  EXPECT_EQ(stored("animation_speed", REG_DWORD), (std::vector<BYTE>{0x2C, 1, 0, 0}));
+  EXPECT_EQ(stored("user_options", REG_DWORD),
+            (std::vector<BYTE>{OPT_DOUBLE_BUFFER | OPT_BILINEAR | OPT_SMOOTH_BUMPS, 0, 0, 0}));
+
+  reset_settings();
+  reset_geometry();
+  load_config();
+  EXPECT_EQ(animation_speed, 300);
+  EXPECT_EQ(curve_func, func1);
+  EXPECT_EQ(user_options, OPT_DOUBLE_BUFFER | OPT_BILINEAR | OPT_SMOOTH_BUMPS);
+}
+
+TEST_F(Settings, OverridesApplyWithNoStoredKeyAtAll) {
+  override_setting(&shape_points, 4);
+  override_option(OPT_DOUBLE_BUFFER, false);
+  load_config();
+  EXPECT_EQ(shape_points, 4);
+  EXPECT_EQ(user_options, OPT_BILINEAR);
+  EXPECT_EQ(curve_segments, 170);
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+// XScreenSaver's -fps: the frames per second in the bottom-left corner,
+// drawn over each finished frame in an X font (glXUseXFont). The GL state
+// is saved before and restored after, so the frame itself is drawn exactly
+// as without it; while it is off, no GL call is made.
+#pragma once
+
+#include <X11/Xlib.h>
+
+void show_frame_rate(bool on);
+
+// For SwapBuffers, with the frame's context current, before the swap.
+void draw_frame_rate(Display *display);

@@ -1,0 +1,24 @@
+/* close_request WINDOW: asks the window to close as a window manager does,
+   with a WM_DELETE_WINDOW client message. */
+#include <X11/Xlib.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+int main(int argc, char **argv) {
+  if (argc != 2) {
+    fprintf(stderr, "usage: close_request WINDOW\n");
+    return 2;
+  }
+  Display *display = XOpenDisplay(NULL);
+  if (!display) return 2;
+  XEvent event = {0};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = strtoul(argv[1], NULL, 0);
+  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = XInternAtom(display, "WM_DELETE_WINDOW", False);
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+  XCloseDisplay(display);
+  return 0;
+}
