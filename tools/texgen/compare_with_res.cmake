@@ -1,7 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 # Regenerates the images into WORK_DIR with TEXGEN and fails unless every
-# file it draws is byte for byte the one in RES_DIR, and every image the
-# resource script lists is one it draws.
+# file it draws is byte for byte the one in RES_DIR, and every file of
+# LISTED (comma-separated paths: what the resource script names) is one it
+# draws.
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 execute_process(COMMAND ${TEXGEN} ${WORK_DIR} RESULT_VARIABLE status)
@@ -17,9 +18,9 @@ foreach(name IN LISTS drawn)
   endif()
   message(STATUS "${name}: identical")
 endforeach()
-file(STRINGS ${RES_DIR}/torvane.rc listed REGEX "^[A-Za-z0-9_]+[ \t]+(RCDATA|ICON)[ \t]+\"")
-foreach(line IN LISTS listed)
-  string(REGEX REPLACE "^.*\"([^\"]+)\".*$" "\\1" file "${line}")
+string(REPLACE "," ";" LISTED "${LISTED}")
+foreach(path IN LISTS LISTED)
+  get_filename_component(file ${path} NAME)
   if(NOT file IN_LIST drawn)
     message(FATAL_ERROR "res/torvane.rc lists ${file}, which texgen does not draw")
   endif()
