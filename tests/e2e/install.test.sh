@@ -26,10 +26,21 @@ accepts() {
   grep -q "cannot open display" "$TORVANE_OUT/accepts.err" ||
     fail "the XML's \"$*\" is refused: $(cat "$TORVANE_OUT/accepts.err")"
 }
+# The settings' sliders end where the dialog's do: one past either end is refused.
+refuses() {
+  if env -u DISPLAY "$prefix/bin/torvane" --root "$@" >/dev/null 2>"$TORVANE_OUT/refuses.err"; then
+    fail "the XML's \"$*\" is taken"
+  fi
+  grep -q -- "$1" "$TORVANE_OUT/refuses.err" || fail "\"$*\": $(cat "$TORVANE_OUT/refuses.err")"
+}
 sliders=0
 while read -r option low high; do
   accepts "$option" "$low"
   accepts "$option" "$high"
+  if [ "$option" != "--delay" ]; then
+    refuses "$option" $((low - 1))
+    refuses "$option" $((high + 1))
+  fi
   sliders=$((sliders + 1))
 done < <(tr '\n' ' ' <"$xml" | grep -oE '<number [^>]*>' |
          sed -E 's/.*arg="([^ ]+) %".*low="([0-9]+)".*high="([0-9]+)".*/\1 \2 \3/')

@@ -20,12 +20,16 @@ struct number_option {
   const char *what;  // what the usage and the messages call it
 };
 
+// The dialog's sliders and their ranges, and the skin's buttons.
 const number_option number_options[] = {
-    {"speed", &animation_speed, 1, 5000, "rotation speed"},
-    {"segments", &curve_segments, 20, 500, "curve resolution"},
-    {"points", &shape_points, 4, 50, "revolution resolution"},
-    {"bump-speed", &bump_speed, 0, 200, "bump speed"},
-    {"skin", &skin_id, 1, 4, "skin"},
+    {"speed", &animation_speed, animation_speed_range.low, animation_speed_range.high,
+     "rotation speed"},
+    {"segments", &curve_segments, curve_segments_range.low, curve_segments_range.high,
+     "curve resolution"},
+    {"points", &shape_points, shape_points_range.low, shape_points_range.high,
+     "revolution resolution"},
+    {"bump-speed", &bump_speed, bump_speed_range.low, bump_speed_range.high, "bump speed"},
+    {"skin", &skin_id, 1, skin_count, "skin"},
 };
 
 struct switch_option {
@@ -45,7 +49,7 @@ const switch_option switch_options[] = {
 
 // The curve's names in the order of func_id, from 1.
 const char *const curve_names[] = {"original", "sphere1", "sphere2"};
-const int curve_count = 3;
+static_assert(sizeof curve_names / sizeof curve_names[0] == curve_count, "a name per curve");
 
 const long max_delay = 1000000;
 
