@@ -5,7 +5,7 @@ source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/dialog_lib.sh"
 e2e_begin
-probe="$TORVANE_BUILD_DIR/tests/unit/ui/message_box_probe"
+probe="$TORVANE_BUILD_DIR/tests/unit/platform/gtk/message_box_probe"
 
 status=0
 env -u DISPLAY "$probe" "No pixel format." "Torvane" 2>"$TORVANE_OUT/err" || status=$?

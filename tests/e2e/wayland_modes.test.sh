@@ -34,7 +34,7 @@ echo "/c: the dialog on Wayland; Enter pressed OK and stored the eight values"
 
 # A message box (the probe of dialog_message_box.test.sh); the compositor's
 # close, as its close box, answers it.
-install -m 755 "$TORVANE_BUILD_DIR/tests/unit/ui/message_box_probe" "$SESSION_DIR"
+install -m 755 "$TORVANE_BUILD_DIR/tests/unit/platform/gtk/message_box_probe" "$SESSION_DIR"
 "${SESSION_USER[@]}" "$SESSION_DIR/message_box_probe" "No pixel format." "Torvane" \
   >"$TORVANE_OUT/saver.out" 2>"$TORVANE_OUT/saver.err" &
 SAVER_PID=$!

@@ -2,7 +2,7 @@
 #include "dialog_test_support.h"
 
 #include "ui/config_dialog.h"
-#include "ui/headless_dialogs.h"
+#include "fakes/headless_dialogs.h"
 
 namespace {
 

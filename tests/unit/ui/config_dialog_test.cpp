@@ -4,7 +4,7 @@
 #include "resource.h"
 #include "settings/settings.h"
 #include "ui/config_dialog.h"
-#include "ui/headless_dialogs.h"
+#include "fakes/headless_dialogs.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The exact dialog calls the configuration dialog makes, in their order:
 // the dialog calls are logged in call_log (a control by its id), and
 // SendMessageA answers from a table the test fills.
-#include "../settings/store_fixture.h"
+#include "store_fixture.h"
 #include "fakes/call_log.h"
 #include "resource.h"
 #include "settings/settings.h"

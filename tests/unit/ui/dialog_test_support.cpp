@@ -1,9 +1,9 @@
 #include "dialog_test_support.h"
 
-#include "../settings/store_fixture.h"
+#include "store_fixture.h"
 #include "settings/settings.h"
 #include "support/reset_modules.h"
-#include "ui/headless_dialogs.h"
+#include "fakes/headless_dialogs.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,7 +1,7 @@
 // A dialog toolkit without widgets under the real dialog manager: running a
 // dialog calls the user's actions registered for its template, which report
 // clicks, drags and keys as a toolkit does.
-#include "ui/headless_dialogs.h"
+#include "fakes/headless_dialogs.h"
 
 #include <algorithm>
 #include <cctype>
