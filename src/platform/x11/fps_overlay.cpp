@@ -89,6 +89,10 @@ void draw_text(const std::string &text) {
 
 void show_frame_rate(bool on) { shown = on; }
 
+void forget_frame_rate_font(const void *context) {
+  if (font_context == context) font_context = nullptr;
+}
+
 void draw_frame_rate(Display *display) {
   if (!shown) return;
   count_frame(&count, now_ms());

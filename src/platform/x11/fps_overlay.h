@@ -10,3 +10,7 @@ void show_frame_rate(bool on);
 
 // For SwapBuffers, with the frame's context current, before the swap.
 void draw_frame_rate(Display *display);
+
+// For the deletion of a context: its font lists go with it (and a new
+// context may come at the same address).
+void forget_frame_rate_font(const void *context);

@@ -185,6 +185,7 @@ bool glx_delete_context(HGLRC hglrc) {
   Display *display = x11_display();
   GLXContext context = reinterpret_cast<GLXContext>(hglrc);
   if (glXGetCurrentContext() == context) glXMakeContextCurrent(display, None, None, nullptr);
+  forget_frame_rate_font(context);
   glXDestroyContext(display, context);
   return true;
 }
