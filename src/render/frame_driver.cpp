@@ -12,12 +12,6 @@
 
 namespace {
 
-// The unsigned difference stays right across the tick counter's wrap.
-void advance_animation_time() {
-  DWORD elapsed = GetTickCount() - static_cast<DWORD>(start_time);
-  now_time = static_cast<double>(static_cast<long double>(elapsed) * animation_speed * 0.000001);
-}
-
 void draw_axes() {
   glDisable(GL_LIGHTING);
   glColor3f(1, 1, 1);
@@ -29,6 +23,14 @@ void draw_axes() {
   glVertex3f(0, 0, 0);
   glVertex3f(0, 0, 10);
   glEnd();
+}
+
+}  // namespace
+
+// The unsigned difference stays right across the tick counter's wrap.
+void advance_animation_time() {
+  DWORD elapsed = GetTickCount() - static_cast<DWORD>(start_time);
+  now_time = static_cast<double>(static_cast<long double>(elapsed) * animation_speed * 0.000001);
 }
 
 // Camera, material and light; the light is placed before the tumble, so it
@@ -49,6 +51,8 @@ void set_up_scene() {
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, 0);
 }
+
+namespace {
 
 // Only two rings are ever held; the first is kept aside to close the tube.
 void draw_tube() {
