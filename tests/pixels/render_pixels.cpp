@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "geometry/curves.h"
+#include "platform/emul/window_system.h"
 #include "platform/win32.h"
 #include "render/multitex.h"
 #include "render/torvane.h"
@@ -191,6 +192,9 @@ picture draw(Display *display, const scene &s, bool far_side = false) {
   // Animation time = elapsed ms x speed x 1e-6.
   start_time = static_cast<int>(GetTickCount() - static_cast<DWORD>(s.time / (animation_speed * 1e-6)));
   ss_draw(hwnd);
+  // The frame's swap waits for the saver's next GL call; reading the window
+  // behind the platform's back needs it carried out now.
+  present_pending_swap();
   read_window(display, x_window_of(hwnd), p);
   read_gl_state(hwnd, p);
   ss_shutdown(hwnd);

@@ -30,6 +30,7 @@ const window_system x11 = {
     glx_create_context,
     glx_make_current,
     glx_delete_context,
+    glx_flush,
     glx_swap_buffers,
     glx_proc_address,
 };

@@ -46,5 +46,6 @@ void glx_destroy_surface(gl_surface *surface);
 HGLRC glx_create_context(window_record *w);
 bool glx_make_current(window_record *w, HGLRC context);
 bool glx_delete_context(HGLRC context);
+void glx_flush(window_record *w);
 bool glx_swap_buffers(window_record *w);
 PROC glx_proc_address(const char *name);

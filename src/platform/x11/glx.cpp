@@ -120,6 +120,8 @@ void glx_resize_surface(window_record *w) {
 // The child window goes with its parent.
 void glx_destroy_surface(gl_surface *surface) { delete surface; }
 
+void glx_flush(window_record *) { glFlush(); }
+
 // A single-buffered surface is drawn straight into the window; finishing
 // the GL work is what makes the picture appear.
 bool glx_swap_buffers(window_record *w) {
