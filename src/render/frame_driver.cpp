@@ -12,6 +12,11 @@
 
 namespace {
 
+// 50 degrees per unit of animation time, less whole turns: GL takes the
+// angle as a float, which would round it to half a degree after some hours
+// at the top speed. fmod is exact, and a no-op for the first turn.
+float tumble_angle() { return static_cast<float>(std::fmod(now_time * 50, 360.0)); }
+
 void draw_axes() {
   glDisable(GL_LIGHTING);
   glColor3f(1, 1, 1);
@@ -45,7 +50,7 @@ void set_up_scene() {
   glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, spec_color);
   glLightfv(GL_LIGHT0, GL_POSITION, light_position);
   glEnable(GL_LIGHT0);
-  glRotatef(static_cast<float>(now_time * 50), static_cast<float>(std::sin(now_time)), 1, 0);
+  glRotatef(tumble_angle(), static_cast<float>(std::sin(now_time)), 1, 0);
   if (user_options & OPT_SHOW_AXES) draw_axes();
   glEnable(GL_LIGHTING);
   glEnable(GL_TEXTURE_2D);
