@@ -23,61 +23,49 @@ struct vertex {
 
 HWND window;
 HDC dc;
-GLuint buffers[2];  // vertices, indices
-std::vector<vertex> vertices;
+GLuint buffer;
+std::vector<vertex> rings;     // rings 0 to N: N + 1 rings of n points
+std::vector<vertex> vertices;  // the N bands' strips, one after another
+std::vector<GLint> firsts;
 std::vector<GLsizei> counts;
-std::vector<const void *> offsets;
 
 // Ring i's n points at curve parameter t, from positions and normals laid
 // out as the saver's ring buffers.
 void store_ring(int i, float t, const vector3 *ring) {
   const int n = shape_points;
   for (int j = 0; j < n; j++) {
-    vertex &v = vertices[static_cast<size_t>(i) * n + j];
     const vector3 &p = ring[j], &normal = ring[n + j];
-    v = vertex{{float(p.x), float(p.y), float(p.z)}, {float(normal.x), float(normal.y), float(normal.z)}, {}};
     double tds[2];
     texcoord_func(now_time, t, static_cast<double>(j) / (n - 1), tds);
-    v.texcoord[0] = static_cast<float>(tds[0]);
-    v.texcoord[1] = static_cast<float>(tds[1]);
+    rings[static_cast<size_t>(i) * n + j] =
+        vertex{{float(p.x), float(p.y), float(p.z)},
+               {float(normal.x), float(normal.y), float(normal.z)},
+               {float(tds[0]), float(tds[1])}};
   }
 }
 
 // Rings 0 to N-1 along the curve and ring N, the first again with the
-// closing band's parameter: band b joins rings b-1 and b.
-void build_rings() {
-  const int segments = curve_segments;
+// closing band's parameter; then band b (1 to N) as the strip through rings
+// b-1 and b, point j of the earlier ring first, as draw_ring sends it.
+void build_strips() {
+  const int segments = curve_segments, n = shape_points;
   const float delta_t = 1.0f / static_cast<float>(segments);
   double mat[16];
   vector3 prev_d1;
-  vector3 *ring = vector_buf;
   float t = 0;
   for (int i = 0; i < segments; i++) {
     t = static_cast<float>(static_cast<double>(i) / segments);
-    place_ring(i, t, mat, &prev_d1, warped_def, ring);
-    if (i == 0) std::copy(ring, ring + 2 * shape_points, first_shape);
-    store_ring(i, t, ring);
+    place_ring(i, t, mat, &prev_d1, warped_def, vector_buf);
+    if (i == 0) std::copy(vector_buf, vector_buf + 2 * n, first_shape);
+    store_ring(i, t, vector_buf);
   }
   store_ring(segments, t + delta_t, first_shape);
-}
-
-// Each band a strip through rings b-1 and b, point j of the earlier ring
-// first, as draw_ring sends it.
-void build_indices() {
-  const int n = shape_points, segments = curve_segments;
-  std::vector<GLuint> indices;
-  counts.assign(segments, 2 * n);
-  offsets.clear();
-  for (int b = 1; b <= segments; b++) {
-    offsets.push_back(reinterpret_cast<const void *>(indices.size() * sizeof(GLuint)));
+  size_t k = 0;
+  for (int b = 1; b <= segments; b++)
     for (int j = 0; j < n; j++) {
-      indices.push_back(static_cast<GLuint>((b - 1) * n + j));
-      indices.push_back(static_cast<GLuint>(b * n + j));
+      vertices[k++] = rings[static_cast<size_t>(b - 1) * n + j];
+      vertices[k++] = rings[static_cast<size_t>(b) * n + j];
     }
-  }
-  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffers[1]);
-  glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * sizeof(GLuint)),
-               indices.data(), GL_STATIC_DRAW);
 }
 
 }  // namespace
@@ -86,10 +74,14 @@ void begin_ceiling(HWND hwnd) {
   window = hwnd;
   dc = GetDC(hwnd);
   wglMakeCurrent(dc, hRC);
-  vertices.resize(static_cast<size_t>(curve_segments + 1) * shape_points);
-  glGenBuffers(2, buffers);
-  build_indices();
-  glBindBuffer(GL_ARRAY_BUFFER, buffers[0]);
+  const int segments = curve_segments, strip = 2 * shape_points;
+  rings.resize(static_cast<size_t>(segments + 1) * shape_points);
+  vertices.resize(static_cast<size_t>(segments) * strip);
+  firsts.clear();
+  for (int b = 0; b < segments; b++) firsts.push_back(b * strip);
+  counts.assign(segments, strip);
+  glGenBuffers(1, &buffer);
+  glBindBuffer(GL_ARRAY_BUFFER, buffer);
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_NORMAL_ARRAY);
   glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -101,11 +93,10 @@ void begin_ceiling(HWND hwnd) {
 void draw_ceiling_frame() {
   advance_animation_time();
   set_up_scene();
-  build_rings();
+  build_strips();
   glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(vertex)),
                vertices.data(), GL_STREAM_DRAW);
-  glMultiDrawElements(GL_TRIANGLE_STRIP, counts.data(), GL_UNSIGNED_INT, offsets.data(),
-                      static_cast<GLsizei>(counts.size()));
+  glMultiDrawArrays(GL_TRIANGLE_STRIP, firsts.data(), counts.data(), static_cast<GLsizei>(counts.size()));
   glDisable(GL_TEXTURE_2D);
   connected_window_system()->swap_buffers(find_window(window));
 }
@@ -115,8 +106,7 @@ void end_ceiling() {
   glDisableClientState(GL_NORMAL_ARRAY);
   glDisableClientState(GL_TEXTURE_COORD_ARRAY);
   glBindBuffer(GL_ARRAY_BUFFER, 0);
-  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-  glDeleteBuffers(2, buffers);
+  glDeleteBuffers(1, &buffer);
   wglMakeCurrent(nullptr, nullptr);
   ReleaseDC(window, dc);
 }
