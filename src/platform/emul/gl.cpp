@@ -118,14 +118,20 @@ HGLRC WINAPI wglCreateContext(HDC hdc) {
 }
 
 // Letting go of the context leaves a pending frame pending; binding one
-// presents it first thing, before the caller draws again.
+// presents it first thing, before the caller draws again. A window whose
+// end the window system has told of, before the bind or while the swap
+// waited, gets no context: the caller's frame then draws nothing, and the
+// window's end reaches the table at the next pump.
 BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc) {
-  if (!connected_window_system()) return FALSE;
+  const window_system *backend = connected_window_system();
+  if (!backend) return FALSE;
   if (!hglrc) return bind(nullptr, nullptr);
   window_record *w = surfaced_window(hdc);
-  if (!w || !bind(w, hglrc)) return FALSE;
+  if (!w || backend->window_gone(w) || !bind(w, hglrc)) return FALSE;
   present_pending_swap();
-  return TRUE;
+  if (!backend->window_gone(w)) return TRUE;
+  bind(nullptr, nullptr);
+  return FALSE;
 }
 
 // The last frame a context drew is shown before the context goes.

@@ -67,6 +67,10 @@ struct window_system {
   HGLRC (*create_context)(window_record *w);
   // w null: no context current.
   bool (*make_current)(window_record *w, HGLRC context);
+  // Whether the window system has already told of the end of w's native
+  // window (the news waits for the next pump): GL must not touch the
+  // surface then, as a drawable that is gone has no size to go by.
+  bool (*window_gone)(window_record *w);
   bool (*delete_context)(HGLRC context);
   // Starts the GL work drawn so far on w (its context current) without
   // waiting for it: glFlush.
@@ -94,9 +98,11 @@ struct window_system {
 //     shown at the size it was drawn for);
 //   - present_pending_swap(), for anything that reads the window's pixels
 //     straight from the window system.
-// A window whose native window is gone forgets its pending swap. Backends
-// need nothing for this beyond flush and an immediate swap_buffers; the
-// rules live in emul/gl.cpp.
+// A window whose native window is gone forgets its pending swap, and no
+// context is bound to it once its end is known (window_gone), not even
+// right after the swap, which waits for the rasterizer. Backends need
+// nothing for this beyond flush, window_gone and an immediate
+// swap_buffers; the rules live in emul/gl.cpp.
 void present_pending_swap();
 
 // The backend the program runs on; set once at start (the Linux main).

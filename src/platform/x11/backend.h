@@ -27,6 +27,9 @@ window_record *x11_owner_window(Window id);
 
 // events.cpp
 void x11_pump();
+// Whether w's DestroyNotify is already queued (it is handled at the next
+// pump).
+bool x11_window_gone(window_record *w);
 
 // input.cpp: the message an input event (key, button, motion, focus)
 // becomes; false for any other event and for input the saver has no

@@ -45,6 +45,12 @@ void resize_surface(window_record *w) {
        std::to_string(w->height) + ")");
 }
 HGLRC create_context(window_record *w) { return reinterpret_cast<HGLRC>(w->hwnd); }
+std::vector<HWND> gone_windows;  // their end is known, not yet reported
+bool window_gone(window_record *w) {
+  for (HWND hwnd : gone_windows)
+    if (hwnd == w->hwnd) return true;
+  return false;
+}
 bool make_current(window_record *w, HGLRC context) {
   note("make_current(" + name_of(w) + ", " + name_of(context) + ")");
   return true;
@@ -64,8 +70,8 @@ const window_system recording = {
     "recording",  connect,        display_name,   screen_metric,        pump,
     create_window, show_window,   destroy_window, window_rect,          client_size,
     set_cursor_visible, cursor_pos, root_window,  bits_per_pixel,       choose_pixel_format,
-    create_surface, resize_surface, create_context, make_current,       delete_context,
-    flush,        swap_buffers,   proc_address,
+    create_surface, resize_surface, create_context, make_current,       window_gone,
+    delete_context, flush,        swap_buffers,   proc_address,
 };
 
 // As the saver's window procedure ends its renderer on WM_DESTROY.
@@ -87,6 +93,7 @@ class presenting : public ::testing::Test {
     RegisterClassA(&wc);  // once per process; later calls find it registered
     window = open_window();
     context = wglCreateContext(GetDC(window));
+    gone_windows.clear();
     backend_log.clear();
   }
   void TearDown() override {
@@ -176,6 +183,29 @@ TEST_F(presenting, a_window_that_is_gone_drops_its_frame_and_one_closed_shows_it
                                 "swap_buffers(" + w() + ")", "make_current(none, none)",
                                 "delete_context(" + c() + ")", "destroy_window(" + w() + ")"}));
   window = nullptr;
+}
+
+TEST_F(presenting, a_window_whose_end_is_known_gets_no_context_even_just_after_its_swap) {
+  frame(window, context);
+  backend_log.clear();
+  // The window goes while the swap waits for the rasterizer.
+  struct going_during_the_swap {
+    static bool swap(window_record *w) {
+      gone_windows.push_back(w->hwnd);
+      return swap_buffers(w);
+    }
+  };
+  window_system going = recording;
+  going.swap_buffers = going_during_the_swap::swap;
+  use_window_system(&going);
+  EXPECT_FALSE(wglMakeCurrent(GetDC(window), context));
+  EXPECT_EQ(backend_log, (lines{"make_current(" + w() + ", " + c() + ")", "swap_buffers(" + w() + ")",
+                                "make_current(none, none)"}));
+  // Known before the bind: nothing is bound at all.
+  backend_log.clear();
+  EXPECT_FALSE(wglMakeCurrent(GetDC(window), context));
+  EXPECT_TRUE(backend_log.empty());
+  use_window_system(&recording);
 }
 
 TEST_F(presenting, without_a_context_on_the_window_or_with_one_kept_current_a_swap_is_at_once) {
