@@ -98,6 +98,9 @@ struct window_system {
 //     shown at the size it was drawn for);
 //   - present_pending_swap(), for anything that reads the window's pixels
 //     straight from the window system.
+// GL drawing issued between SwapBuffers and the next of these lands in the
+// frame being presented; the saver issues none (its frame ends with
+// SwapBuffers, then wglMakeCurrent with none).
 // A window whose native window is gone forgets its pending swap, and no
 // context is bound to it once its end is known (window_gone), not even
 // right after the swap, which waits for the rasterizer. Backends need
