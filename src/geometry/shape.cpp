@@ -2,6 +2,8 @@
 #include "geometry/shape.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "geometry/curves.h"
 #include "settings/settings.h"
@@ -17,9 +19,36 @@ const double pi = 3.141592653589793;
 // without a jump across the closing band.
 const double bumps_per_loop = 18;
 
+// How far the bumps have travelled by `time`, in bump periods.
+double bump_travel(double time) { return bump_speed * time * 0.1; }
+
 // The unwrapped bump phase: one unit per bump, travelling with time.
-double bump_phase(double time, double t) {
-  return bump_speed * time * 0.1 + bumps_per_loop * t;
+double bump_phase(double time, double t) { return bump_travel(time) + bumps_per_loop * t; }
+
+// GL narrows texture coordinates to float, which past some thousands of
+// repeats rounds the skin's travel to a visible share of one repeat and the
+// skin streaks. The skin repeats once per bump period, so whole periods
+// can go: taken off in steps of this many (fmod is exact), the travel keeps
+// float's precision for good, and is the plain value, bit for bit, until
+// the first step.
+const double skin_travel_span = 1024;
+
+// sin(now_time) for the swaying skin, taken once per value of the animation
+// time instead of once per vertex. The value is recognised by its bits, so
+// whoever sets now_time gets the sine of what was set.
+std::uint64_t sine_time_bits;
+bool sine_known = false;
+double sine_of_time;
+
+double sine_of_animation_time() {
+  std::uint64_t bits;
+  std::memcpy(&bits, &now_time, sizeof bits);
+  if (!sine_known || bits != sine_time_bits) {
+    sine_time_bits = bits;
+    sine_of_time = std::sin(now_time);
+    sine_known = true;
+  }
+  return sine_of_time;
 }
 
 }  // namespace
@@ -57,13 +86,14 @@ double scale_func(double time, double t) {
 }
 
 // tds[0] runs along the tube, tds[1] around the cross-section. A moving skin
-// travels with the bumps, one repeat per bump; otherwise the skin repeats 30
-// times along the tube and sways slowly with the animation time.
+// travels with the bumps, one repeat per bump (less whole repeats of
+// travel); otherwise the skin repeats 30 times along the tube and sways
+// slowly with the animation time.
 void texcoord_func(double time, double t, double cx, double *tds) {
   tds[1] = cx;
   if (user_options & OPT_MOVE_TEXTURE) {
-    tds[0] = bump_phase(time, t);
+    tds[0] = std::fmod(bump_travel(time), skin_travel_span) + bumps_per_loop * t;
   } else {
-    tds[0] = 30 * (t + 0.01 * std::sin(now_time));
+    tds[0] = 30 * (t + 0.01 * sine_of_animation_time());
   }
 }

@@ -12,11 +12,10 @@
 
 namespace {
 
-// The unsigned difference stays right across the tick counter's wrap.
-void advance_animation_time() {
-  DWORD elapsed = GetTickCount() - static_cast<DWORD>(start_time);
-  now_time = static_cast<double>(static_cast<long double>(elapsed) * animation_speed * 0.000001);
-}
+// 50 degrees per unit of animation time, less whole turns: GL takes the
+// angle as a float, which would round it to half a degree after some hours
+// at the top speed. fmod is exact, and a no-op for the first turn.
+float tumble_angle() { return static_cast<float>(std::fmod(now_time * 50, 360.0)); }
 
 void draw_axes() {
   glDisable(GL_LIGHTING);
@@ -31,6 +30,14 @@ void draw_axes() {
   glEnd();
 }
 
+}  // namespace
+
+// The unsigned difference stays right across the tick counter's wrap.
+void advance_animation_time() {
+  DWORD elapsed = GetTickCount() - static_cast<DWORD>(start_time);
+  now_time = static_cast<double>(static_cast<long double>(elapsed) * animation_speed * 0.000001);
+}
+
 // Camera, material and light; the light is placed before the tumble, so it
 // stays fixed relative to the viewer while the tube turns.
 void set_up_scene() {
@@ -43,12 +50,14 @@ void set_up_scene() {
   glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, spec_color);
   glLightfv(GL_LIGHT0, GL_POSITION, light_position);
   glEnable(GL_LIGHT0);
-  glRotatef(static_cast<float>(now_time * 50), static_cast<float>(std::sin(now_time)), 1, 0);
+  glRotatef(tumble_angle(), static_cast<float>(std::sin(now_time)), 1, 0);
   if (user_options & OPT_SHOW_AXES) draw_axes();
   glEnable(GL_LIGHTING);
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, 0);
 }
+
+namespace {
 
 // Only two rings are ever held; the first is kept aside to close the tube.
 void draw_tube() {

@@ -21,3 +21,8 @@ void draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, fl
 void _draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t);
 
 int ss_draw(HWND hWnd);
+// The parts of a frame before its first band: now_time from the tick count,
+// then (with the context current) the scene's GL state. The frame-rate
+// ceiling in bench/ draws its frames with them too.
+void advance_animation_time();
+void set_up_scene();

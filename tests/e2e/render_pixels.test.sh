@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The renderer on a real GL context: Xvfb with Mesa's software renderer. The
 # pixel program draws the tube for each curve, skin, bump style, reflection
-# path and buffering, checks the pixels it reads back and leaves a PNG of
-# every picture in $TORVANE_OUT.
+# path and buffering, and eight hours into a run at the top speed, checks
+# the pixels it reads back and leaves a PNG of every picture in $TORVANE_OUT.
 source "$TORVANE_E2E_LIB"
 e2e_begin
 export LIBGL_ALWAYS_SOFTWARE=1

@@ -78,10 +78,46 @@ struct window_system {
   HGLRC (*create_context)(window_record *w);
   // w null: no context current.
   bool (*make_current)(window_record *w, HGLRC context);
+  // Whether the window system has already told of the end of w's native
+  // window (the news waits for the next pump): GL must not touch the
+  // surface then, as a drawable that is gone has no size to go by.
+  bool (*window_gone)(window_record *w);
   bool (*delete_context)(HGLRC context);
+  // Starts the GL work drawn so far on w (its context current) without
+  // waiting for it: glFlush.
+  void (*flush)(window_record *w);
+  // Presents w's frame now, a context current on w: the back buffer comes
+  // to the window; a single-buffered surface's work is finished.
   bool (*swap_buffers)(window_record *w);
   PROC (*proc_address)(const char *name);
 };
+
+// Presenting. A software renderer rasterizes on threads of its own, and a
+// swap waits for them; the saver lets go of its context after every frame
+// and sleeps a millisecond. So SwapBuffers, while a context of this program
+// is current on the window, only flushes (the rasterizer starts on the
+// frame) and leaves the swap pending; the swap is carried out, with the
+// context that drew the frame current, before anything else reaches that
+// window's GL through this layer:
+//   - wglMakeCurrent that binds a context (it binds first and then swaps,
+//     before the caller draws the next frame); letting go of a context
+//     (wglMakeCurrent with none) leaves the swap pending;
+//   - wglDeleteContext of that context, so its last frame stays on screen;
+//   - SwapBuffers again (a caller that drew on with its context current:
+//     the latest drawing is presented, once);
+//   - a new size for the window, before its surface follows (the frame is
+//     shown at the size it was drawn for);
+//   - present_pending_swap(), for anything that reads the window's pixels
+//     straight from the window system.
+// GL drawing issued between SwapBuffers and the next of these lands in the
+// frame being presented; the saver issues none (its frame ends with
+// SwapBuffers, then wglMakeCurrent with none).
+// A window whose native window is gone forgets its pending swap, and no
+// context is bound to it once its end is known (window_gone), not even
+// right after the swap, which waits for the rasterizer. Backends need
+// nothing for this beyond flush, window_gone and an immediate
+// swap_buffers; the rules live in emul/gl.cpp.
+void present_pending_swap();
 
 // The backend the program runs on; set once at start (the Linux main).
 void use_window_system(const window_system *backend);

@@ -20,9 +20,12 @@ void forget(window_record *w) {
 }
 
 // WM_DESTROY while the window still stands, as on Windows; then the native
-// window goes (unless the window system took it already).
+// window goes (unless the window system took it already). A frame pending
+// on a window that is gone cannot be shown any more.
 void destroy(window_record *w, bool gone) {
+  if (gone) forget_surface_of(w);
   w->proc(w->hwnd, WM_DESTROY, 0, 0);
+  forget_surface_of(w);
   if (const window_system *backend = connected_window_system())
     backend->destroy_window(w, gone);
   forget(w);
@@ -69,6 +72,8 @@ void window_input(window_record *w, UINT message, WPARAM wParam, LPARAM lParam) 
 
 void window_resized(window_record *w, int width, int height) {
   if (w->width == width && w->height == height) return;
+  // The pending frame is shown at the size it was drawn for.
+  present_swap_on(w);
   w->width = width;
   w->height = height;
   if (w->surface) connected_window_system()->resize_surface(w);

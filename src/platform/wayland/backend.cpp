@@ -17,6 +17,10 @@ const char *display_name() {
 // Wayland has no root window: XScreenSaver's --root is an X11 form.
 HWND no_root_window() { return nullptr; }
 
+// A surface is the program's own until it destroys it: a compositor that
+// goes ends the program instead.
+bool window_never_gone(window_record *) { return false; }
+
 const window_system wayland_system = {
     "wayland",
     connect,
@@ -38,7 +42,9 @@ const window_system wayland_system = {
     egl_resize_surface,
     egl_create_context,
     egl_make_current,
+    window_never_gone,
     egl_delete_context,
+    egl_flush,
     egl_swap_buffers,
     egl_proc_address,
 };

@@ -66,5 +66,6 @@ void egl_destroy_surface(gl_surface *surface);
 HGLRC egl_create_context(window_record *w);
 bool egl_make_current(window_record *w, HGLRC context);
 bool egl_delete_context(HGLRC context);
+void egl_flush(window_record *w);
 bool egl_swap_buffers(window_record *w);
 PROC egl_proc_address(const char *name);

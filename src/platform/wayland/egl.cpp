@@ -154,6 +154,8 @@ bool egl_delete_context(HGLRC hglrc) {
   return eglDestroyContext(egl_display(), context);
 }
 
+void egl_flush(window_record *) { glFlush(); }
+
 bool egl_swap_buffers(window_record *w) {
   if (eglSwapBuffers(egl_display(), w->surface->surface)) return true;
   wayland_check_connection();

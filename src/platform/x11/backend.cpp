@@ -43,7 +43,9 @@ const window_system x11 = {
     glx_resize_surface,
     glx_create_context,
     glx_make_current,
+    x11_window_gone,
     glx_delete_context,
+    glx_flush,
     glx_swap_buffers,
     glx_proc_address,
 };

@@ -33,6 +33,9 @@ window_record *x11_owner_window(Window id);
 
 // events.cpp
 void x11_pump();
+// Whether w's DestroyNotify is already queued (it is handled at the next
+// pump).
+bool x11_window_gone(window_record *w);
 
 // raw_input.cpp: whether the program hears input that other clients'
 // grabs keep from it (raw keys and buttons, the pointer's moves).
@@ -61,5 +64,6 @@ void glx_destroy_surface(gl_surface *surface);
 HGLRC glx_create_context(window_record *w);
 bool glx_make_current(window_record *w, HGLRC context);
 bool glx_delete_context(HGLRC context);
+void glx_flush(window_record *w);
 bool glx_swap_buffers(window_record *w);
 PROC glx_proc_address(const char *name);

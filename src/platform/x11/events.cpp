@@ -1,5 +1,6 @@
 // X events as reports to the window table: destruction, size changes, the
-// window manager's close, and input (raw input too).
+// window manager's close, and input (raw input too); and whether a window's
+// destruction is already waiting in the queue.
 #include "platform/x11/backend.h"
 #include "platform/x11/display.h"
 
@@ -80,7 +81,30 @@ void handle_x_event(XEvent &event) {
   }
 }
 
+struct end_probe {
+  Window window;
+  bool found;
+};
+
+// Looks at every queued event and takes none.
+Bool note_destruction(Display *, XEvent *event, XPointer arg) {
+  end_probe *probe = reinterpret_cast<end_probe *>(arg);
+  if (event->type == DestroyNotify && event->xdestroywindow.window == probe->window)
+    probe->found = true;
+  return False;
+}
+
 }  // namespace
+
+// The saver window's DestroyNotify (its GL child goes with it) among the
+// events the server has sent, read without blocking and left in the queue
+// in their order.
+bool x11_window_gone(window_record *w) {
+  end_probe probe = {to_window(w->hwnd), false};
+  XEvent event;
+  XCheckIfEvent(x11_display(), &event, note_destruction, reinterpret_cast<XPointer>(&probe));
+  return probe.found;
+}
 
 void x11_pump() {
   Display *display = x11_display();

@@ -8,7 +8,7 @@
 
 void show_frame_rate(bool on);
 
-// For SwapBuffers, with the frame's context current, before the swap.
+// At the end of a frame, with its context current, before its swap.
 void draw_frame_rate(Display *display);
 
 // For the deletion of a context: its font lists go with it (and a new

@@ -157,10 +157,16 @@ void glx_resize_surface(window_record *w) {
 // The child window goes with its parent (and the root window stays).
 void glx_destroy_surface(gl_surface *surface) { delete surface; }
 
+// The frame is finished here, its context current: the -fps figure goes on
+// it before the rasterizer starts.
+void glx_flush(window_record *) {
+  draw_frame_rate(x11_display());
+  glFlush();
+}
+
 // A single-buffered surface is drawn straight into the window; finishing
 // the GL work is what makes the picture appear.
 bool glx_swap_buffers(window_record *w) {
-  draw_frame_rate(x11_display());
   if (w->surface->double_buffered)
     glXSwapBuffers(x11_display(), w->surface->child);
   else

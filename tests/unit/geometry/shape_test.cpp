@@ -87,6 +87,36 @@ TEST_F(Shape, SwayingSkinReadsTheAnimationTimeAndMovingSkinItsArgument) {
   EXPECT_EQ(60 * 7.0 * 0.1 + 18 * 0.5, tds[0]);
 }
 
+TEST_F(Shape, SwayingSkinFollowsEveryNewAnimationTime) {
+  double tds[2];
+  for (double time : {2.5, 0.75, 2.5, -0.0, 0.0, 1e6}) {
+    now_time = time;
+    texcoord_func(time, 0.25, 0.0, tds);
+    EXPECT_EQ(30 * (0.25 + 0.01 * std::sin(time)), tds[0]) << time;
+  }
+}
+
+TEST_F(Shape, MovingSkinSheds1024RepeatsAtATimeOnLongRuns) {
+  user_options |= OPT_MOVE_TEXTURE;
+  bump_speed = 200;
+  double tds[2];
+  // Until the first 1024 repeats of travel the value is the plain one.
+  const double early = 51.17;  // 1023.4 repeats
+  texcoord_func(early, 0.5, 0.0, tds);
+  EXPECT_EQ(200 * early * 0.1 + 18 * 0.5, tds[0]);
+  // Eight hours at the top speed: 2845183.4 repeats of travel. What is left
+  // keeps float's precision, is whole repeats short of the plain value and
+  // still runs 18 repeats along the tube.
+  const double late = 142259.17;
+  const double travel = 200 * late * 0.1;
+  texcoord_func(late, 0.0, 0.0, tds);
+  const double at_start = tds[0];
+  EXPECT_NEAR(travel - 2778 * 1024.0, at_start, 1e-6);
+  EXPECT_LT(at_start, 1024);
+  texcoord_func(late, 1.0, 0.0, tds);
+  EXPECT_NEAR(18.0, tds[0] - at_start, 1e-9);
+}
+
 TEST_F(Shape, StepBumpsAreTwiceTheRadiusUpToHalfAPeriod) {
   user_options |= step_bumps;
   bump_speed = 0;

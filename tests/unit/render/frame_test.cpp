@@ -90,6 +90,13 @@ TEST_F(frame, tumbles_by_fifty_degrees_per_time_unit_about_a_swinging_axis) {
   EXPECT_EQ(up_to_first_strip(call_log), frame_start(rotation) + texturing_on);
 }
 
+TEST_F(frame, tumbles_by_the_angle_less_whole_turns_on_long_runs) {
+  animation_speed = 5000;
+  draw_frame_after(28451520 + 50);  // 7.9 hours: 19758 turns and 12.5 degrees
+  std::string rotation = "glRotatef(12.5, " + log_float(static_cast<float>(std::sin(now_time))) + ", 1, 0)";
+  EXPECT_EQ(up_to_first_strip(call_log), frame_start(rotation) + texturing_on);
+}
+
 TEST_F(frame, draws_three_white_unlit_axes_before_the_tube_when_asked) {
   user_options |= OPT_SHOW_AXES;
   draw_frame_after(0);

@@ -39,7 +39,8 @@ HWND root_window() { return nullptr; }
 const window_system scripted = {
     "scripted", connect, display_name, screen_metric, pump, wait_for_events, create_window, show_window,
     destroy_window, window_rect, client_size, set_cursor_visible, cursor_pos, root_window,
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr};
 
 // The toolkit: a modal loop ticks until it is ended, or until its user
 // answers after `ticks_before_answer` ticks.
