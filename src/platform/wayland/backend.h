@@ -36,6 +36,8 @@ window_record *wayland_window_of(const wl_surface *surface);
 
 // input.cpp: the seat's pointer and keyboard, as they come and go.
 void wayland_seat_added(wl_seat *seat);
+// The surface the pointer is over; null when it is over none of ours.
+wl_surface *wayland_pointer_surface();
 
 // translate.cpp: native input as window messages; false for input the
 // saver has no message for. Positions are in surface coordinates.

@@ -12,7 +12,6 @@ namespace {
 
 wl_pointer *entered_pointer;
 uint32_t entry_serial;
-wl_surface *entered_surface;  // the surface the pointer is over, or null
 wl_surface *arrow_surface;
 wl_cursor_image *arrow;
 
@@ -49,13 +48,12 @@ void apply(const native_window &n) {
 void wayland_pointer_over(wl_pointer *pointer, uint32_t serial, wl_surface *surface) {
   entered_pointer = pointer;
   entry_serial = serial;
-  entered_surface = surface;
   if (window_record *w = wayland_window_of(surface)) apply(*w->native);
 }
 
 void wayland_set_cursor_visible(window_record *w, bool visible) {
   w->native->cursor_hidden = !visible;
-  if (entered_surface && entered_surface == w->native->surface) apply(*w->native);
+  if (wayland_pointer_surface() == w->native->surface) apply(*w->native);
 }
 
 bool wayland_cursor_pos(POINT *) { return false; }

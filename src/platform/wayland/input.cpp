@@ -116,3 +116,5 @@ const wl_seat_listener seat_listener = {on_capabilities, on_seat_name};
 }  // namespace
 
 void wayland_seat_added(wl_seat *seat) { wl_seat_add_listener(seat, &seat_listener, nullptr); }
+
+wl_surface *wayland_pointer_surface() { return pointer_surface; }

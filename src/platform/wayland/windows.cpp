@@ -116,10 +116,11 @@ void wayland_destroy_window(window_record *w, bool) {
 
 // Compared, never followed: events may still name a surface just destroyed.
 window_record *wayland_window_of(const wl_surface *surface) {
+  if (!surface) return nullptr;
   int count;
   window_record *const *windows = all_windows(&count);
   for (int i = 0; i < count; i++)
-    if (surface && windows[i]->native->surface == surface) return windows[i];
+    if (windows[i]->native->surface == surface) return windows[i];
   return nullptr;
 }
 
