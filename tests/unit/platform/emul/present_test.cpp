@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/emul/window_system.h"
+#include "quiet_window_system.h"
 
 struct gl_surface {};
 
@@ -14,7 +15,6 @@ namespace {
 typedef std::vector<std::string> lines;
 lines backend_log;
 gl_surface the_surface;
-UINT_PTR next_handle;
 
 std::string name_of(HWND hwnd) { return "w" + std::to_string(reinterpret_cast<UINT_PTR>(hwnd)); }
 std::string name_of(window_record *w) { return w ? name_of(w->hwnd) : "none"; }
@@ -23,21 +23,9 @@ std::string name_of(HGLRC context) {
 }
 void note(const std::string &line) { backend_log.push_back(line); }
 
-bool connect() { return true; }
-const char *display_name() { return "test"; }
-int screen_metric(int) { return 0; }
-void pump() {}
-void wait_for_events(long long) {}
-HWND create_window(window_record *) { return reinterpret_cast<HWND>(++next_handle); }
-void show_window(window_record *) {}
 void destroy_window(window_record *w, bool gone) {
   note("destroy_window(" + name_of(w) + (gone ? ", gone)" : ")"));
 }
-bool window_rect(HWND, RECT *) { return false; }
-bool client_size(HWND, int *, int *) { return false; }
-void set_cursor_visible(window_record *, bool) {}
-bool cursor_pos(POINT *) { return false; }
-HWND root_window() { return nullptr; }
 int bits_per_pixel() { return 24; }
 int choose_pixel_format(const window_record *, const PIXELFORMATDESCRIPTOR &) { return 1; }
 gl_surface *create_surface(window_record *, int) { return &the_surface; }
@@ -67,13 +55,23 @@ bool swap_buffers(window_record *w) {
 }
 PROC proc_address(const char *) { return nullptr; }
 
-const window_system recording = {
-    "recording",  connect,        display_name,   screen_metric,        pump, wait_for_events,
-    create_window, show_window,   destroy_window, window_rect,          client_size,
-    set_cursor_visible, cursor_pos, root_window,  bits_per_pixel,       choose_pixel_format,
-    create_surface, resize_surface, create_context, make_current,       window_gone,
-    delete_context, flush,        swap_buffers,   proc_address,
-};
+window_system recording_window_system() {
+  window_system recording = quiet_window_system();
+  recording.destroy_window = destroy_window;
+  recording.bits_per_pixel = bits_per_pixel;
+  recording.choose_pixel_format = choose_pixel_format;
+  recording.create_surface = create_surface;
+  recording.resize_surface = resize_surface;
+  recording.create_context = create_context;
+  recording.make_current = make_current;
+  recording.window_gone = window_gone;
+  recording.delete_context = delete_context;
+  recording.flush = flush;
+  recording.swap_buffers = swap_buffers;
+  recording.proc_address = proc_address;
+  return recording;
+}
+const window_system recording = recording_window_system();
 
 // As the saver's window procedure ends its renderer on WM_DESTROY.
 LRESULT CALLBACK saver_like_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
