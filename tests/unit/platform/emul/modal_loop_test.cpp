@@ -11,6 +11,7 @@
 #include "platform/emul/dialog_toolkit.h"
 #include "platform/emul/window_system.h"
 #include "quiet_window_system.h"
+#include "support/must_run.h"
 
 namespace {
 
@@ -116,11 +117,11 @@ class ModalLoop : public testing::Test {
 // The preview whose parent vanished while its error box was up: nothing
 // waits on the box, creation fails, and the main loop finds the quit.
 TEST_F(ModalLoop, SaverGoneDuringItsErrorBoxEndsTheBoxAndReachesTheMainLoop) {
-  pump_steps = {[] {}, [] {
+  pump_steps = {[] {}, must_run("the step that makes the parent vanish", [] {
                   window_record *w = window_with_parent(reinterpret_cast<HWND>(0x42));
                   ASSERT_NE(w, nullptr);
                   window_vanished(w);
-                }};
+                })};
   EXPECT_EQ(create(), nullptr);
   EXPECT_EQ(box_answer, 0);
   EXPECT_EQ(received, (std::vector<UINT>{WM_CREATE, WM_DESTROY}));
