@@ -5,8 +5,7 @@ source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 e2e_begin
 start_xvfb 640x480x24
 host_settings_in "$(mktemp -d)"
-probe="$TORVANE_OUT/cursor_probe"
-cc -o "$probe" "$TORVANE_SOURCE_DIR/tests/e2e/host_cursor_probe.c" -lXfixes -lX11
+probe="$TORVANE_BUILD_DIR/tests/e2e/x_helpers/host_cursor_probe"
 
 xdotool mousemove 320 240
 [ "$("$probe")" = visible ] || fail "no cursor to start with"

@@ -16,8 +16,7 @@ REGEDIT4
 "skin_id"=dword:00000002
 STORE
 cp "$TORVANE_REGISTRY" "$TORVANE_OUT/stored.reg"
-close_request="$TORVANE_OUT/close_request"
-cc -o "$close_request" "$TORVANE_SOURCE_DIR/tests/e2e/close_request.c" -lX11
+close_request="$TORVANE_BUILD_DIR/tests/e2e/x_helpers/close_request"
 
 # mean_of FILE CHANNEL: the mean of one channel (r, g or b) over the lit pixels.
 mean_of() {
