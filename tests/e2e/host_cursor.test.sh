@@ -2,9 +2,7 @@
 # The full-screen saver really hides the cursor; a preview leaves it alone.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 640x480x24
-host_settings_in "$(mktemp -d)"
+host_begin 640x480x24
 probe="$TORVANE_BUILD_DIR/tests/e2e/x_helpers/host_cursor_probe"
 
 xdotool mousemove 320 240

@@ -6,9 +6,7 @@
 # its bottom left corner.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 800x600x24
-host_settings_in "$(mktemp -d)"
+host_begin 800x600x24
 cat >"$TORVANE_REGISTRY" <<'STORE'
 REGEDIT4
 
