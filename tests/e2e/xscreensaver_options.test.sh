@@ -22,6 +22,14 @@ mean_of() {
     -channel "$2" -separate -format '%[fx:mean]' info:
 }
 
+# corner_white FILE: the count of pure white pixels in the window's bottom
+# left corner, where -fps writes (kept as corner.png).
+corner_white() {
+  convert "$1" -crop 150x30+0+570 +repage "$TORVANE_OUT/corner.png"
+  convert "$TORVANE_OUT/corner.png" -fill black +opaque white -fill white -opaque white \
+    -colorspace gray -format '%[fx:mean*w*h]' info:
+}
+
 start_saver -skin 4 -fps -curve sphere2
 window=$(wait_for_window Torvane)
 [ "$(xwininfo -id "$window" | sed -n 's/^ *Width: //p')x$(xwininfo -id "$window" | sed -n 's/^ *Height: //p')" = 600x600 ] ||
@@ -32,9 +40,7 @@ screenshot "$TORVANE_OUT/green.png" "$window"
 g=$(mean_of "$TORVANE_OUT/green.png" G) r=$(mean_of "$TORVANE_OUT/green.png" R)
 awk "BEGIN { exit !($g > $r) }" || fail "-skin 4 is not green (red $r, green $g)"
 # The figure is pure white, which the lit tube never is.
-convert "$TORVANE_OUT/green.png" -crop 150x30+0+570 +repage "$TORVANE_OUT/corner.png"
-white=$(convert "$TORVANE_OUT/corner.png" -fill black +opaque white -fill white -opaque white \
-        -colorspace gray -format '%[fx:mean*w*h]' info:)
+white=$(corner_white "$TORVANE_OUT/green.png")
 awk "BEGIN { exit !($white >= 30) }" || fail "-fps: only $white white pixels in the corner"
 "$close_request" "$window"
 wait_for_end 5
@@ -47,9 +53,7 @@ window=$(wait_for_window Torvane)
 wait_for_lit "$TORVANE_OUT/stored.png" 0.10 "$window"
 g=$(mean_of "$TORVANE_OUT/stored.png" G) b=$(mean_of "$TORVANE_OUT/stored.png" B)
 awk "BEGIN { exit !($b > $g) }" || fail "the stored skin 2 is not blue (green $g, blue $b)"
-convert "$TORVANE_OUT/stored.png" -crop 150x30+0+570 +repage "$TORVANE_OUT/corner.png"
-white=$(convert "$TORVANE_OUT/corner.png" -fill black +opaque white -fill white -opaque white \
-        -colorspace gray -format '%[fx:mean*w*h]' info:)
+white=$(corner_white "$TORVANE_OUT/stored.png")
 [ "$white" = 0 ] || fail "without -fps the corner has $white white pixels"
 kill -TERM "$SAVER_PID"
 wait_for_end 1
