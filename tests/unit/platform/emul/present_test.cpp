@@ -55,23 +55,19 @@ bool swap_buffers(window_record *w) {
 }
 PROC proc_address(const char *) { return nullptr; }
 
-window_system recording_window_system() {
-  window_system recording = quiet_window_system();
-  recording.destroy_window = destroy_window;
-  recording.bits_per_pixel = bits_per_pixel;
-  recording.choose_pixel_format = choose_pixel_format;
-  recording.create_surface = create_surface;
-  recording.resize_surface = resize_surface;
-  recording.create_context = create_context;
-  recording.make_current = make_current;
-  recording.window_gone = window_gone;
-  recording.delete_context = delete_context;
-  recording.flush = flush;
-  recording.swap_buffers = swap_buffers;
-  recording.proc_address = proc_address;
-  return recording;
-}
-const window_system recording = recording_window_system();
+// The quiet window system's windows, with destroy_window and GL recorded.
+const window_system quiet = quiet_window_system();
+const window_system recording = {
+    "recording",         quiet.connect,       quiet.display_name,
+    quiet.screen_metric, quiet.pump,          quiet.wait_for_events,
+    quiet.create_window, quiet.show_window,   destroy_window,
+    quiet.window_rect,   quiet.client_size,   quiet.set_cursor_visible,
+    quiet.cursor_pos,    quiet.root_window,   bits_per_pixel,
+    choose_pixel_format, create_surface,      resize_surface,
+    create_context,      make_current,        window_gone,
+    delete_context,      flush,               swap_buffers,
+    proc_address,
+};
 
 // As the saver's window procedure ends its renderer on WM_DESTROY.
 LRESULT CALLBACK saver_like_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -21,20 +21,12 @@ HWND root_window() { return nullptr; }
 }  // namespace
 
 window_system quiet_window_system() {
-  window_system quiet = {};
-  quiet.name = "quiet";
-  quiet.connect = connect;
-  quiet.display_name = display_name;
-  quiet.screen_metric = screen_metric;
-  quiet.pump = pump;
-  quiet.wait_for_events = wait_for_events;
-  quiet.create_window = create_window;
-  quiet.show_window = show_window;
-  quiet.destroy_window = destroy_window;
-  quiet.window_rect = window_rect;
-  quiet.client_size = client_size;
-  quiet.set_cursor_visible = set_cursor_visible;
-  quiet.cursor_pos = cursor_pos;
-  quiet.root_window = root_window;
-  return quiet;
+  // Windows without GL: the GL entries, from bits_per_pixel on, are null.
+  return {"quiet",         connect,       display_name,  screen_metric,
+          pump,            wait_for_events, create_window, show_window,
+          destroy_window,  window_rect,   client_size,   set_cursor_visible,
+          cursor_pos,      root_window,   nullptr,       nullptr,
+          nullptr,         nullptr,       nullptr,       nullptr,
+          nullptr,         nullptr,       nullptr,       nullptr,
+          nullptr};
 }
