@@ -104,8 +104,5 @@ wait_for_no_torvane() {
   fail "torvane is still running: $(ps -u nobody -o pid,stat,args)"
 }
 
-# build_lit_probe: compiles the pixel probe into $LIT_PROBE.
-build_lit_probe() {
-  LIT_PROBE="$TORVANE_OUT/lit_probe"
-  cc -O2 -o "$LIT_PROBE" "$TORVANE_SOURCE_DIR/tests/e2e/lit_probe.c" -lX11 || fail "cannot build the probe"
-}
+# The pixel probe (tests/e2e/x_helpers/lit_probe.c).
+LIT_PROBE="$TORVANE_BUILD_DIR/tests/e2e/x_helpers/lit_probe"

@@ -6,9 +6,7 @@
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/dialog_lib.sh"
-e2e_begin
-start_xvfb 800x600x24
-host_settings_in "$(mktemp -d)"
+host_begin 800x600x24
 
 start_dialog /c
 slide_to_start $REVOLUTION_SLIDER

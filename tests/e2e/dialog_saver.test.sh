@@ -5,9 +5,7 @@
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/dialog_lib.sh"
-e2e_begin
-start_xvfb 640x480x24
-host_settings_in "$(mktemp -d)"
+host_begin 640x480x24
 
 # saver_shot FILE: a full-screen saver's picture after it has run a while.
 saver_shot() {

@@ -2,11 +2,8 @@
 # The full-screen saver really hides the cursor; a preview leaves it alone.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 640x480x24
-host_settings_in "$(mktemp -d)"
-probe="$TORVANE_OUT/cursor_probe"
-cc -o "$probe" "$TORVANE_SOURCE_DIR/tests/e2e/host_cursor_probe.c" -lXfixes -lX11
+host_begin 640x480x24
+probe="$TORVANE_BUILD_DIR/tests/e2e/x_helpers/host_cursor_probe"
 
 xdotool mousemove 320 240
 [ "$("$probe")" = visible ] || fail "no cursor to start with"

@@ -3,9 +3,7 @@
 # with status 0; the wheel and button releases do not.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 640x480x24
-host_settings_in "$(mktemp -d)"
+host_begin 640x480x24
 
 ends_on() {
   start_saver /s

@@ -1,5 +1,13 @@
 # Helpers for the saver host's end-to-end scripts; source after lib.sh.
 
+# host_begin WxHxD: e2e_begin, then a private Xvfb of that screen and a
+# settings file of the test's own.
+host_begin() {
+  e2e_begin
+  start_xvfb "$1"
+  host_settings_in "$(mktemp -d)"
+}
+
 # host_settings_in DIR: keeps the saver's settings file inside DIR.
 host_settings_in() {
   export TORVANE_REGISTRY="$1/registry.reg"

@@ -6,9 +6,7 @@
 # The parent goes at swept moments, before, while and after the box comes.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 640x480x8
-host_settings_in "$(mktemp -d)"
+host_begin 640x480x8
 cd "$TORVANE_OUT"
 allow_cores
 

@@ -3,9 +3,7 @@
 # status 0. A parent that is no window ends start-up quietly with status 0.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 640x480x24
-host_settings_in "$(mktemp -d)"
+host_begin 640x480x24
 
 xmessage -bg black -fg black -name previewparent -title previewparent -geometry 320x240+40+30 "waiting" &
 parent_pid=$!

@@ -3,9 +3,7 @@
 # the saver, one pixel more ends it with status 0.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 800x600x24
-host_settings_in "$(mktemp -d)"
+host_begin 800x600x24
 
 xdotool mousemove 200 150
 start_saver /s

@@ -6,9 +6,7 @@
 # made.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 640x480x24
-host_settings_in "$(mktemp -d)"
+host_begin 640x480x24
 cd "$TORVANE_OUT"
 allow_cores
 

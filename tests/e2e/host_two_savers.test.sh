@@ -3,9 +3,7 @@
 # pointer the first holds): the first key, click or move ends both.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 640x480x24
-host_settings_in "$(mktemp -d)"
+host_begin 640x480x24
 
 # wait_for_savers: both savers' windows are up and drawing has begun.
 wait_for_savers() {

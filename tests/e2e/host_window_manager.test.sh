@@ -4,9 +4,7 @@
 # while the manager moves the focus about, and ends on a key with status 0.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 640x480x24
-host_settings_in "$(mktemp -d)"
+host_begin 640x480x24
 
 twm >/dev/null 2>&1 &
 manager=$!

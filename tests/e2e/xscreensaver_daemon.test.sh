@@ -9,7 +9,6 @@ source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/daemon_lib.sh"
 e2e_begin
 daemon_begin
-build_lit_probe
 start_daemon
 
 # drawn_after ARGS...: sends the daemon the command and prints the

@@ -6,9 +6,7 @@
 # its bottom left corner.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 800x600x24
-host_settings_in "$(mktemp -d)"
+host_begin 800x600x24
 cat >"$TORVANE_REGISTRY" <<'STORE'
 REGEDIT4
 
@@ -16,13 +14,20 @@ REGEDIT4
 "skin_id"=dword:00000002
 STORE
 cp "$TORVANE_REGISTRY" "$TORVANE_OUT/stored.reg"
-close_request="$TORVANE_OUT/close_request"
-cc -o "$close_request" "$TORVANE_SOURCE_DIR/tests/e2e/close_request.c" -lX11
+close_request="$TORVANE_BUILD_DIR/tests/e2e/x_helpers/close_request"
 
 # mean_of FILE CHANNEL: the mean of one channel (r, g or b) over the lit pixels.
 mean_of() {
   convert "$1" \( +clone -colorspace gray -threshold 6% \) -compose copy_opacity -composite \
     -channel "$2" -separate -format '%[fx:mean]' info:
+}
+
+# corner_white FILE: the count of pure white pixels in the window's bottom
+# left corner, where -fps writes (kept as corner.png).
+corner_white() {
+  convert "$1" -crop 150x30+0+570 +repage "$TORVANE_OUT/corner.png"
+  convert "$TORVANE_OUT/corner.png" -fill black +opaque white -fill white -opaque white \
+    -colorspace gray -format '%[fx:mean*w*h]' info:
 }
 
 start_saver -skin 4 -fps -curve sphere2
@@ -35,9 +40,7 @@ screenshot "$TORVANE_OUT/green.png" "$window"
 g=$(mean_of "$TORVANE_OUT/green.png" G) r=$(mean_of "$TORVANE_OUT/green.png" R)
 awk "BEGIN { exit !($g > $r) }" || fail "-skin 4 is not green (red $r, green $g)"
 # The figure is pure white, which the lit tube never is.
-convert "$TORVANE_OUT/green.png" -crop 150x30+0+570 +repage "$TORVANE_OUT/corner.png"
-white=$(convert "$TORVANE_OUT/corner.png" -fill black +opaque white -fill white -opaque white \
-        -colorspace gray -format '%[fx:mean*w*h]' info:)
+white=$(corner_white "$TORVANE_OUT/green.png")
 awk "BEGIN { exit !($white >= 30) }" || fail "-fps: only $white white pixels in the corner"
 "$close_request" "$window"
 wait_for_end 5
@@ -50,9 +53,7 @@ window=$(wait_for_window Torvane)
 wait_for_lit "$TORVANE_OUT/stored.png" 0.10 "$window"
 g=$(mean_of "$TORVANE_OUT/stored.png" G) b=$(mean_of "$TORVANE_OUT/stored.png" B)
 awk "BEGIN { exit !($b > $g) }" || fail "the stored skin 2 is not blue (green $g, blue $b)"
-convert "$TORVANE_OUT/stored.png" -crop 150x30+0+570 +repage "$TORVANE_OUT/corner.png"
-white=$(convert "$TORVANE_OUT/corner.png" -fill black +opaque white -fill white -opaque white \
-        -colorspace gray -format '%[fx:mean*w*h]' info:)
+white=$(corner_white "$TORVANE_OUT/stored.png")
 [ "$white" = 0 ] || fail "without -fps the corner has $white white pixels"
 kill -TERM "$SAVER_PID"
 wait_for_end 1

@@ -3,9 +3,7 @@
 # saver drawing into it follows and fills it again.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 640x480x24
-host_settings_in "$(mktemp -d)"
+host_begin 640x480x24
 
 xmessage -bg black -fg black -name daemonwindow -geometry 200x150+0+0 "daemon" &
 window=$(wait_for_window daemonwindow)

@@ -4,9 +4,7 @@
 # of its own; SIGTERM or SIGINT end it by that signal within a second.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 640x480x24
-host_settings_in "$(mktemp -d)"
+host_begin 640x480x24
 
 xmessage -bg black -fg black -name daemonwindow -geometry 320x240+20+20 "daemon" &
 daemon_window_pid=$!

@@ -3,9 +3,7 @@
 # the saver with status 0.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
-e2e_begin
-start_xvfb 640x480x24
-host_settings_in "$(mktemp -d)"
+host_begin 640x480x24
 
 for form in hex decimal; do
   xmessage -bg black -fg black -name settingspreview -geometry 240x180+10+10 "preview" &

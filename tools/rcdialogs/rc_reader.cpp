@@ -160,6 +160,17 @@ class Reader {
   size_t pos_ = 0;
 };
 
+// "x, y, cx, cy": where a dialog or a control stands and its size.
+void read_box(Reader &in, int &x, int &y, int &cx, int &cy) {
+  x = in.number();
+  in.expect(",");
+  y = in.number();
+  in.expect(",");
+  cx = in.number();
+  in.expect(",");
+  cy = in.number();
+}
+
 RcControl read_control(Reader &in) {
   RcControl control;
   control.text = in.string();
@@ -170,25 +181,13 @@ RcControl read_control(Reader &in) {
   in.expect(",");
   control.style = (uint32_t)in.expression();
   in.expect(",");
-  control.x = in.number();
-  in.expect(",");
-  control.y = in.number();
-  in.expect(",");
-  control.cx = in.number();
-  in.expect(",");
-  control.cy = in.number();
+  read_box(in, control.x, control.y, control.cx, control.cy);
   return control;
 }
 
 RcDialog read_dialog(Reader &in, const std::string &name) {
   RcDialog dialog{name, 0, 0, 0, 0, 0, 0, "", 0, "", {}};
-  dialog.x = in.number();
-  in.expect(",");
-  dialog.y = in.number();
-  in.expect(",");
-  dialog.cx = in.number();
-  in.expect(",");
-  dialog.cy = in.number();
+  read_box(in, dialog.x, dialog.y, dialog.cx, dialog.cy);
   for (;;) {
     std::string statement = in.word();
     if (statement == "STYLE") {

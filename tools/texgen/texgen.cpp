@@ -239,11 +239,13 @@ image refmap2() {
 
 uint8_t byte_of(double v) { return static_cast<uint8_t>(std::lround(clamp01(v) * 255)); }
 
+// False, said on stderr, when the file cannot be written whole.
 bool write_file(const std::string &path, const std::vector<uint8_t> &bytes) {
   FILE *file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && ok;
+  bool ok = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  if (file && std::fclose(file) != 0) ok = false;
+  if (!ok) std::fprintf(stderr, "texgen: cannot write %s\n", path.c_str());
+  return ok;
 }
 
 std::vector<uint8_t> raw_rgb(const image &img) {
@@ -388,10 +390,7 @@ bool write_images(const std::string &folder) {
       {"REFMAP2.rgb", raw_rgb(refmap2())}, {"torvane.ico", icon()},
   };
   for (const output &o : outputs)
-    if (!write_file(folder + "/" + o.name, o.bytes)) {
-      std::fprintf(stderr, "texgen: cannot write %s/%s\n", folder.c_str(), o.name);
-      return false;
-    }
+    if (!write_file(folder + "/" + o.name, o.bytes)) return false;
   return true;
 }
 
@@ -400,10 +399,7 @@ bool write_icons(const std::string &folder) {
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     std::string dir = folder + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
     std::filesystem::create_directories(dir);
-    if (!write_file(dir + "/torvane.png", icon_png(size))) {
-      std::fprintf(stderr, "texgen: cannot write %s/torvane.png\n", dir.c_str());
-      return false;
-    }
+    if (!write_file(dir + "/torvane.png", icon_png(size))) return false;
   }
   return true;
 }

@@ -4,6 +4,7 @@
 // generous upper ones, so a busy machine cannot fail them.
 #include "platform/emul/frame_pacer.h"
 #include "platform/emul/window_system.h"
+#include "quiet_window_system.h"
 
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -22,8 +23,6 @@ double seconds_now() {
 
 int pipe_fds[2] = {-1, -1};
 
-bool connect() { return true; }
-
 // As a window system waits on its connection.
 void wait_on_pipe(long long nanoseconds) {
   timespec timeout = {static_cast<time_t>(nanoseconds / 1000000000LL),
@@ -33,9 +32,7 @@ void wait_on_pipe(long long nanoseconds) {
 }
 
 window_system piped() {
-  window_system backend = {};
-  backend.name = "pipe";
-  backend.connect = connect;
+  window_system backend = quiet_window_system();
   backend.wait_for_events = wait_on_pipe;
   return backend;
 }

@@ -10,37 +10,27 @@
 
 #include "platform/emul/dialog_toolkit.h"
 #include "platform/emul/window_system.h"
+#include "quiet_window_system.h"
+#include "support/must_run.h"
 
 namespace {
 
-// The window system: windows are numbers; each pump runs the next scripted step.
+// The window system: each pump runs the next scripted step.
 std::vector<std::function<void()>> pump_steps;
-UINT_PTR next_handle = 0x100;
 
-bool connect() { return true; }
-const char *display_name() { return "scripted"; }
-int screen_metric(int) { return 0; }
 void pump() {
   if (pump_steps.empty()) return;
   std::function<void()> step = pump_steps.front();
   pump_steps.erase(pump_steps.begin());
   step();
 }
-void wait_for_events(long long) {}
-HWND create_window(window_record *) { return reinterpret_cast<HWND>(next_handle++); }
-void show_window(window_record *) {}
-void destroy_window(window_record *, bool) {}
-bool window_rect(HWND, RECT *) { return false; }
-bool client_size(HWND, int *, int *) { return false; }
-void set_cursor_visible(window_record *, bool) {}
-bool cursor_pos(POINT *) { return false; }
-HWND root_window() { return nullptr; }
 
-const window_system scripted = {
-    "scripted", connect, display_name, screen_metric, pump, wait_for_events, create_window, show_window,
-    destroy_window, window_rect, client_size, set_cursor_visible, cursor_pos, root_window,
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr};
+window_system scripted_window_system() {
+  window_system scripted = quiet_window_system();
+  scripted.pump = pump;
+  return scripted;
+}
+const window_system scripted = scripted_window_system();
 
 // The toolkit: a modal loop ticks until it is ended, or until its user
 // answers after `ticks_before_answer` ticks.
@@ -127,11 +117,11 @@ class ModalLoop : public testing::Test {
 // The preview whose parent vanished while its error box was up: nothing
 // waits on the box, creation fails, and the main loop finds the quit.
 TEST_F(ModalLoop, SaverGoneDuringItsErrorBoxEndsTheBoxAndReachesTheMainLoop) {
-  pump_steps = {[] {}, [] {
+  pump_steps = {[] {}, must_run("the step that makes the parent vanish", [] {
                   window_record *w = window_with_parent(reinterpret_cast<HWND>(0x42));
                   ASSERT_NE(w, nullptr);
                   window_vanished(w);
-                }};
+                })};
   EXPECT_EQ(create(), nullptr);
   EXPECT_EQ(box_answer, 0);
   EXPECT_EQ(received, (std::vector<UINT>{WM_CREATE, WM_DESTROY}));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/emul/window_system.h"
+#include "quiet_window_system.h"
 
 struct gl_surface {};
 
@@ -14,7 +15,6 @@ namespace {
 typedef std::vector<std::string> lines;
 lines backend_log;
 gl_surface the_surface;
-UINT_PTR next_handle;
 
 std::string name_of(HWND hwnd) { return "w" + std::to_string(reinterpret_cast<UINT_PTR>(hwnd)); }
 std::string name_of(window_record *w) { return w ? name_of(w->hwnd) : "none"; }
@@ -23,21 +23,9 @@ std::string name_of(HGLRC context) {
 }
 void note(const std::string &line) { backend_log.push_back(line); }
 
-bool connect() { return true; }
-const char *display_name() { return "test"; }
-int screen_metric(int) { return 0; }
-void pump() {}
-void wait_for_events(long long) {}
-HWND create_window(window_record *) { return reinterpret_cast<HWND>(++next_handle); }
-void show_window(window_record *) {}
 void destroy_window(window_record *w, bool gone) {
   note("destroy_window(" + name_of(w) + (gone ? ", gone)" : ")"));
 }
-bool window_rect(HWND, RECT *) { return false; }
-bool client_size(HWND, int *, int *) { return false; }
-void set_cursor_visible(window_record *, bool) {}
-bool cursor_pos(POINT *) { return false; }
-HWND root_window() { return nullptr; }
 int bits_per_pixel() { return 24; }
 int choose_pixel_format(const window_record *, const PIXELFORMATDESCRIPTOR &) { return 1; }
 gl_surface *create_surface(window_record *, int) { return &the_surface; }
@@ -67,12 +55,18 @@ bool swap_buffers(window_record *w) {
 }
 PROC proc_address(const char *) { return nullptr; }
 
+// The quiet window system's windows, with destroy_window and GL recorded.
+const window_system quiet = quiet_window_system();
 const window_system recording = {
-    "recording",  connect,        display_name,   screen_metric,        pump, wait_for_events,
-    create_window, show_window,   destroy_window, window_rect,          client_size,
-    set_cursor_visible, cursor_pos, root_window,  bits_per_pixel,       choose_pixel_format,
-    create_surface, resize_surface, create_context, make_current,       window_gone,
-    delete_context, flush,        swap_buffers,   proc_address,
+    "recording",         quiet.connect,       quiet.display_name,
+    quiet.screen_metric, quiet.pump,          quiet.wait_for_events,
+    quiet.create_window, quiet.show_window,   destroy_window,
+    quiet.window_rect,   quiet.client_size,   quiet.set_cursor_visible,
+    quiet.cursor_pos,    quiet.root_window,   bits_per_pixel,
+    choose_pixel_format, create_surface,      resize_surface,
+    create_context,      make_current,        window_gone,
+    delete_context,      flush,               swap_buffers,
+    proc_address,
 };
 
 // As the saver's window procedure ends its renderer on WM_DESTROY.

@@ -3,12 +3,11 @@
    then prints the milliseconds it waited and ends with 0; ends with 1 when
    the timeout passes first. WINDOW is an id, or "root". Much quicker than a
    screenshot, so the time it prints is when the drawing appeared. */
-#include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 #include <time.h>
+
+#include "open_display.h"
 
 static long now_ms(void) {
   struct timespec t;
@@ -35,12 +34,7 @@ static double lit_share(Display *display, Window window) {
 }
 
 int main(int argc, char **argv) {
-  if (argc != 4) {
-    fprintf(stderr, "usage: lit_probe WINDOW MIN_SHARE TIMEOUT_MS\n");
-    return 2;
-  }
-  Display *display = XOpenDisplay(NULL);
-  if (!display) return 2;
+  Display *display = open_display(argc, 3, "lit_probe WINDOW MIN_SHARE TIMEOUT_MS");
   XSetErrorHandler(quiet);
   Window window = strcmp(argv[1], "root") == 0 ? DefaultRootWindow(display) : strtoul(argv[1], NULL, 0);
   double min_share = atof(argv[2]);

@@ -1,16 +1,9 @@
 /* close_request WINDOW: asks the window to close as a window manager does,
    with a WM_DELETE_WINDOW client message. */
-#include <X11/Xlib.h>
-#include <stdio.h>
-#include <stdlib.h>
+#include "open_display.h"
 
 int main(int argc, char **argv) {
-  if (argc != 2) {
-    fprintf(stderr, "usage: close_request WINDOW\n");
-    return 2;
-  }
-  Display *display = XOpenDisplay(NULL);
-  if (!display) return 2;
+  Display *display = open_display(argc, 1, "close_request WINDOW");
   XEvent event = {0};
   event.xclient.type = ClientMessage;
   event.xclient.window = strtoul(argv[1], NULL, 0);
