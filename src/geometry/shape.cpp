@@ -35,18 +35,17 @@ const double skin_travel_span = 1024;
 
 // sin(now_time) for the swaying skin, taken once per value of the animation
 // time instead of once per vertex. The value is recognised by its bits, so
-// whoever sets now_time gets the sine of what was set.
-std::uint64_t sine_time_bits;
-bool sine_known = false;
-double sine_of_time;
+// whoever sets now_time gets the sine of what was set. It starts as the
+// exact sine of +0.0 (all bits clear), which is +0.0.
+std::uint64_t sine_time_bits = 0;
+double sine_of_time = 0.0;
 
 double sine_of_animation_time() {
   std::uint64_t bits;
   std::memcpy(&bits, &now_time, sizeof bits);
-  if (!sine_known || bits != sine_time_bits) {
+  if (bits != sine_time_bits) {
     sine_time_bits = bits;
     sine_of_time = std::sin(now_time);
-    sine_known = true;
   }
   return sine_of_time;
 }

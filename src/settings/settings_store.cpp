@@ -22,6 +22,25 @@ void limit_to_dialog_ranges() {
   clamp_to(&bump_speed, bump_speed_range);
 }
 
+// Every stored value and its setting, in the order they are read and
+// written. "flags" is an older copy of the options; "user_options", read
+// after it, decides when both exist.
+struct stored_value {
+  const char *name;
+  int *setting;
+};
+
+const stored_value stored_values[] = {
+    {"animation_speed", &animation_speed},
+    {"flags", &user_options},
+    {"curve_segments", &curve_segments},
+    {"shape_points", &shape_points},
+    {"skin_id", &skin_id},
+    {"func_id", &func_id},
+    {"bump_speed", &bump_speed},
+    {"user_options", &user_options},
+};
+
 void select_curve() {
   switch (func_id) {
     case 1: curve_func = func1; break;
@@ -48,19 +67,10 @@ void set_reg_int(HKEY hKey, const char *subkey, DWORD val) {
   RegSetValueExA(hKey, subkey, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&val), 4);
 }
 
-// "flags" is an older copy of the options; "user_options", read after it,
-// decides when both exist.
 void load_config() {
   HKEY key;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-    get_reg_int(key, "animation_speed", &animation_speed);
-    get_reg_int(key, "flags", &user_options);
-    get_reg_int(key, "curve_segments", &curve_segments);
-    get_reg_int(key, "shape_points", &shape_points);
-    get_reg_int(key, "skin_id", &skin_id);
-    get_reg_int(key, "func_id", &func_id);
-    get_reg_int(key, "bump_speed", &bump_speed);
-    get_reg_int(key, "user_options", &user_options);
+    for (const stored_value &v : stored_values) get_reg_int(key, v.name, v.setting);
     RegCloseKey(key);
   }
   apply_overrides();
@@ -75,13 +85,6 @@ void save_config() {
   if (RegCreateKeyExA(HKEY_CURRENT_USER, config_key_name, 0, no_class, REG_OPTION_NON_VOLATILE,
                       KEY_ALL_ACCESS, NULL, &key, &disposition) != ERROR_SUCCESS)
     return;
-  set_reg_int(key, "animation_speed", DWORD(animation_speed));
-  set_reg_int(key, "flags", DWORD(user_options));
-  set_reg_int(key, "curve_segments", DWORD(curve_segments));
-  set_reg_int(key, "shape_points", DWORD(shape_points));
-  set_reg_int(key, "skin_id", DWORD(skin_id));
-  set_reg_int(key, "func_id", DWORD(func_id));
-  set_reg_int(key, "bump_speed", DWORD(bump_speed));
-  set_reg_int(key, "user_options", DWORD(user_options));
+  for (const stored_value &v : stored_values) set_reg_int(key, v.name, DWORD(*v.setting));
   RegCloseKey(key);
 }

@@ -16,20 +16,17 @@ namespace {
 struct number_option {
   const char *name;
   int *setting;
-  long low, high;
+  setting_range range;
   const char *what;  // what the usage and the messages call it
 };
 
 // The dialog's sliders and their ranges, and the skin's buttons.
 const number_option number_options[] = {
-    {"speed", &animation_speed, animation_speed_range.low, animation_speed_range.high,
-     "rotation speed"},
-    {"segments", &curve_segments, curve_segments_range.low, curve_segments_range.high,
-     "curve resolution"},
-    {"points", &shape_points, shape_points_range.low, shape_points_range.high,
-     "revolution resolution"},
-    {"bump-speed", &bump_speed, bump_speed_range.low, bump_speed_range.high, "bump speed"},
-    {"skin", &skin_id, 1, skin_count, "skin"},
+    {"speed", &animation_speed, animation_speed_range, "rotation speed"},
+    {"segments", &curve_segments, curve_segments_range, "curve resolution"},
+    {"points", &shape_points, shape_points_range, "revolution resolution"},
+    {"bump-speed", &bump_speed, bump_speed_range, "bump speed"},
+    {"skin", &skin_id, {default_skin_id, 1, skin_count}, "skin"},
 };
 
 struct switch_option {
@@ -146,7 +143,7 @@ bool read_setting(line_reader &r, const written_option &o) {
   for (const number_option &n : number_options) {
     if (o.name != n.name) continue;
     long number;
-    if (take_number(r, o, n.low, n.high, n.what, &number))
+    if (take_number(r, o, n.range.low, n.range.high, n.what, &number))
       r.out->settings.push_back({n.setting, static_cast<int>(number)});
     return true;
   }
@@ -251,7 +248,8 @@ std::string hack_options_usage() {
   usage_line(&text, "-fps", "show the frames per second in a corner");
   for (const number_option &n : number_options)
     usage_line(&text, std::string("-") + n.name + " N",
-               std::string(n.what) + ", " + std::to_string(n.low) + " to " + std::to_string(n.high));
+               std::string(n.what) + ", " + std::to_string(n.range.low) + " to " +
+                   std::to_string(n.range.high));
   usage_line(&text, "-curve NAME", "original, sphere1 or sphere2");
   for (const switch_option &s : switch_options)
     usage_line(&text, std::string("-[no-]") + s.name, s.what);

@@ -57,10 +57,11 @@ bool key_exists(const std::string &path) {
   return reg_names_equal(path, root_path) || reg_view_has_key(path);
 }
 
-bool store_writable() { return reg_store_writable(reg_store_path()); }
-
-LSTATUS open_handle(const std::string &path, REGSAM access, PHKEY result) {
-  if ((access & write_rights) && !store_writable()) return ERROR_ACCESS_DENIED;
+// `creates` when opening it makes the key, which changes the store whatever
+// access the handle asks for.
+LSTATUS open_handle(const std::string &path, REGSAM access, bool creates, PHKEY result) {
+  if ((creates || (access & write_rights)) && !reg_store_writable(reg_store_path()))
+    return ERROR_ACCESS_DENIED;
   key_handle *handle = new key_handle{path, access};
   open_keys.insert(handle);
   *result = reinterpret_cast<HKEY>(handle);
@@ -78,7 +79,7 @@ LSTATUS WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM
   std::string path = subkey_path(base->path, lpSubKey);
   reg_view_reload();
   if (!key_exists(path)) return ERROR_FILE_NOT_FOUND;
-  return open_handle(path, samDesired, phkResult);
+  return open_handle(path, samDesired, false, phkResult);
 }
 
 LSTATUS WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass,
@@ -93,8 +94,7 @@ LSTATUS WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR
   if (!reg_name_storable(path)) return ERROR_INVALID_PARAMETER;
   reg_view_reload();
   bool created = !key_exists(path);
-  if (created && !store_writable()) return ERROR_ACCESS_DENIED;
-  LSTATUS status = open_handle(path, samDesired, phkResult);
+  LSTATUS status = open_handle(path, samDesired, created, phkResult);
   if (status != ERROR_SUCCESS) return status;
   // Listing the key makes its missing parents exist too.
   if (created) reg_pend_key(path);

@@ -67,12 +67,11 @@ void reg_pend_value(const std::string &key_path, const reg_value &value) {
 
 LSTATUS reg_commit() {
   if (pending.empty()) return ERROR_SUCCESS;
-  reg_tree saved;
-  LSTATUS status = reg_store_update(file, [&saved](reg_tree *stored) {
+  LSTATUS status = reg_store_update(file, [](reg_tree *stored) {
     for (const change &c : pending) apply(c, stored);
-    saved = *stored;
+    tree = *stored;
   });
   pending.clear();
-  tree = status == ERROR_SUCCESS ? saved : reg_store_read(file);
+  if (status != ERROR_SUCCESS) tree = reg_store_read(file);
   return status;
 }

@@ -11,21 +11,20 @@ namespace {
 const long closing_time_ns = 500 * 1000000L;
 
 volatile sig_atomic_t saver_windows_exist;
-volatile sig_atomic_t ending;       // a signal asked for the end
-volatile sig_atomic_t asking_signal;  // ... this one
-volatile sig_atomic_t by_signal;    // XScreenSaver's forms: end by that signal
-volatile sig_atomic_t unanswered;   // ... and the window area has not taken it yet
+volatile sig_atomic_t asking_signal;  // the first signal that asked for the end; 0 before
+volatile sig_atomic_t unanswered;     // a signal asked, and the window area has not taken it yet
+volatile sig_atomic_t by_signal;      // XScreenSaver's forms: end by that signal
 timer_t closing_deadline;
 bool deadline_ready;
 
 void on_deadline(int) { end_after_termination(); }
 
 void on_termination_signal(int signal_number) {
-  if (!asking_signal) asking_signal = signal_number;
+  bool first = !asking_signal;
+  if (first) asking_signal = signal_number;
   if (!saver_windows_exist) end_after_termination();
   unanswered = 1;
-  if (ending) return;  // the first request's deadline stands
-  ending = 1;
+  if (!first) return;  // the first request's deadline stands
   if (!deadline_ready) end_after_termination();
   itimerspec once = {};
   once.it_value.tv_nsec = closing_time_ns;
@@ -78,5 +77,5 @@ void end_after_termination() {
 }
 
 void finish_if_terminated() {
-  if (ending) end_after_termination();
+  if (asking_signal) end_after_termination();
 }
