@@ -37,24 +37,13 @@ bool take_input(Display *display, Window id) {
   return keyboard && pointer;
 }
 
-bool window_exists(Display *display, Window id) {
-  XWindowAttributes attributes;
-  return id && XGetWindowAttributes(display, id, &attributes);
-}
-
-// A top-level window takes the window manager's close as WM_CLOSE.
-void accept_close_requests(Display *display, Window id) {
-  Atom delete_window = x11_wm_delete_window();
-  XSetWMProtocols(display, id, &delete_window, 1);
-}
-
 }  // namespace
 
 HWND x11_create_window(window_record *w) {
   Display *display = x11_display();
   Window root = DefaultRootWindow(display);
   Window parent = w->parent ? to_window(w->parent) : root;
-  if (w->parent && !window_exists(display, parent)) return nullptr;
+  if (w->parent && !x11_window_exists(parent)) return nullptr;
   // A child of the root window is the root window itself: the saver draws
   // on it as XScreenSaver's hacks do, not in a window over everything.
   if (parent == root && w->parent) {
@@ -72,12 +61,12 @@ HWND x11_create_window(window_record *w) {
   Window id = XCreateWindow(display, parent, w->x, w->y, w->width, w->height, 0, CopyFromParent,
                             InputOutput, CopyFromParent,
                             CWBackPixmap | CWOverrideRedirect | CWEventMask, &attributes);
-  if (!window_exists(display, id)) return nullptr;  // the parent could not hold it
+  if (!x11_window_exists(id)) return nullptr;  // the parent could not hold it
   XStoreName(display, id, w->title.c_str());
   if (w->parent)
     XSelectInput(display, parent, StructureNotifyMask);  // its end is ours
   else
-    accept_close_requests(display, id);
+    x11_accept_close_requests(id);  // the window manager's close is WM_CLOSE
   return to_hwnd(id);
 }
 
