@@ -54,6 +54,8 @@ bool x_input_message(const XEvent &event, MSG *msg);
 // cursor.cpp
 void x11_set_cursor_visible(window_record *w, bool visible);
 bool x11_cursor_pos(POINT *point);
+// The pointer's position on the screen and which modifiers are down.
+bool x11_query_pointer(POINT *at, unsigned int *state);
 
 // glx.cpp
 int glx_bits_per_pixel();
