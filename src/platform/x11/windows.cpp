@@ -1,7 +1,5 @@
 // Saver windows as X windows: creating, mapping, measuring and destroying
 // them, and finding the saver window an X window belongs to.
-#include <time.h>
-
 #include "platform/x11/backend.h"
 #include "platform/x11/display.h"
 
@@ -13,11 +11,6 @@ const long full_screen_events = KeyPressMask | ButtonPressMask | ButtonReleaseMa
 const long child_events = StructureNotifyMask;
 const unsigned grabbed_pointer_events = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
 
-void sleep_milliseconds(long ms) {
-  timespec pause = {0, ms * 1000000L};
-  nanosleep(&pause, nullptr);
-}
-
 // Without a window manager nobody hands the full-screen window the
 // keyboard, so it takes the focus and grabs keyboard and pointer itself.
 // Another client may hold a grab for a moment (a menu closing): retry
@@ -26,7 +19,7 @@ bool take_input(Display *display, Window id) {
   XSetInputFocus(display, id, RevertToParent, CurrentTime);
   bool keyboard = false, pointer = false;
   for (int attempt = 0; attempt < 100 && !(keyboard && pointer); attempt++) {
-    if (attempt) sleep_milliseconds(10);
+    if (attempt) Sleep(10);
     if (!keyboard)
       keyboard = XGrabKeyboard(display, id, False, GrabModeAsync, GrabModeAsync, CurrentTime) ==
                  GrabSuccess;
