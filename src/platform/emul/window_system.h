@@ -30,7 +30,6 @@ struct window_record {
 };
 
 struct window_system {
-  const char *name;
   // Opens the connection on first use; false without a display.
   bool (*connect)();
   // The display it connects to, for messages.
@@ -63,9 +62,6 @@ struct window_system {
   // does not tell it (Wayland shows a client the pointer only over its own
   // surfaces, in their coordinates).
   bool (*cursor_pos)(POINT *point);
-  // The window XScreenSaver's --root draws on when it names none; null
-  // where the window system has none.
-  HWND (*root_window)();
 
   // GL: pixel formats are numbered from 1; 0 is none.
   int (*bits_per_pixel)();

@@ -23,7 +23,6 @@ void wait_for_events(long long nanoseconds) {
 }
 
 const window_system x11 = {
-    "x11",
     connect,
     display_name,
     x11_screen_metric,
@@ -36,7 +35,6 @@ const window_system x11 = {
     x11_client_size,
     x11_set_cursor_visible,
     x11_cursor_pos,
-    x11_root_window,
     glx_bits_per_pixel,
     glx_choose_pixel_format,
     glx_create_surface,

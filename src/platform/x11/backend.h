@@ -26,7 +26,6 @@ void x11_destroy_window(window_record *w, bool gone);
 bool x11_window_rect(HWND hWnd, RECT *rect);
 bool x11_client_size(HWND hWnd, int *width, int *height);
 int x11_screen_metric(int index);
-HWND x11_root_window();
 // The saver window an X window belongs to: itself, or the nearest ancestor
 // in the table (the GL child inside a saver window); null if none.
 window_record *x11_owner_window(Window id);

@@ -135,5 +135,3 @@ int x11_screen_metric(int index) {
   if (index == SM_CYSCREEN) return DisplayHeight(display, screen);
   return 0;
 }
-
-HWND x11_root_window() { return to_hwnd(DefaultRootWindow(x11_display())); }

@@ -34,7 +34,6 @@ void wait_on_pipe(long long nanoseconds) {
 
 window_system piped() {
   window_system backend = {};
-  backend.name = "pipe";
   backend.connect = connect;
   backend.wait_for_events = wait_on_pipe;
   return backend;

@@ -34,11 +34,10 @@ bool window_rect(HWND, RECT *) { return false; }
 bool client_size(HWND, int *, int *) { return false; }
 void set_cursor_visible(window_record *, bool) {}
 bool cursor_pos(POINT *) { return false; }
-HWND root_window() { return nullptr; }
 
 const window_system scripted = {
-    "scripted", connect, display_name, screen_metric, pump, wait_for_events, create_window, show_window,
-    destroy_window, window_rect, client_size, set_cursor_visible, cursor_pos, root_window,
+    connect, display_name, screen_metric, pump, wait_for_events, create_window, show_window,
+    destroy_window, window_rect, client_size, set_cursor_visible, cursor_pos,
     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
     nullptr};
 

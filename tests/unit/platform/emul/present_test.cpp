@@ -37,7 +37,6 @@ bool window_rect(HWND, RECT *) { return false; }
 bool client_size(HWND, int *, int *) { return false; }
 void set_cursor_visible(window_record *, bool) {}
 bool cursor_pos(POINT *) { return false; }
-HWND root_window() { return nullptr; }
 int bits_per_pixel() { return 24; }
 int choose_pixel_format(const window_record *, const PIXELFORMATDESCRIPTOR &) { return 1; }
 gl_surface *create_surface(window_record *, int) { return &the_surface; }
@@ -68,9 +67,9 @@ bool swap_buffers(window_record *w) {
 PROC proc_address(const char *) { return nullptr; }
 
 const window_system recording = {
-    "recording",  connect,        display_name,   screen_metric,        pump, wait_for_events,
+    connect,        display_name,   screen_metric,        pump, wait_for_events,
     create_window, show_window,   destroy_window, window_rect,          client_size,
-    set_cursor_visible, cursor_pos, root_window,  bits_per_pixel,       choose_pixel_format,
+    set_cursor_visible, cursor_pos, bits_per_pixel,       choose_pixel_format,
     create_surface, resize_surface, create_context, make_current,       window_gone,
     delete_context, flush,        swap_buffers,   proc_address,
 };
