@@ -115,6 +115,10 @@ struct window_system {
 // swap_buffers; the rules live in emul/gl.cpp.
 void present_pending_swap();
 
+// For a backend's wait_for_events: waits until its connection `fd` has
+// something to read, a signal comes, or the nanoseconds have passed.
+void wait_until_readable(int fd, long long nanoseconds);
+
 // The backend the program runs on; set once at start (the Linux main).
 void use_window_system(const window_system *backend);
 // The backend once connected; null without one or without a display.

@@ -1,8 +1,6 @@
 // The X11 window system: Xlib windows and events, GLX surfaces and contexts.
 #include "platform/x11/backend.h"
 
-#include <poll.h>
-
 #include "platform/x11/display.h"
 
 namespace {
@@ -16,10 +14,7 @@ void wait_for_events(long long nanoseconds) {
   Display *display = x11_display();
   XFlush(display);
   if (XEventsQueued(display, QueuedAlready)) return;
-  timespec timeout = {static_cast<time_t>(nanoseconds / 1000000000LL),
-                      static_cast<long>(nanoseconds % 1000000000LL)};
-  pollfd input = {ConnectionNumber(display), POLLIN, 0};
-  ppoll(&input, 1, &timeout, nullptr);
+  wait_until_readable(ConnectionNumber(display), nanoseconds);
 }
 
 const window_system x11 = {
