@@ -11,14 +11,21 @@
 
 namespace {
 
-// What the last successful wglMakeCurrent bound; null when nothing is.
-window_record *current_window;
-HGLRC current_context;
+// A context and the window it draws on; both null for none.
+struct binding {
+  window_record *window;
+  HGLRC context;
+};
 
+bool operator==(const binding &a, const binding &b) {
+  return a.window == b.window && a.context == b.context;
+}
+
+// What the last successful wglMakeCurrent bound.
+binding current;
 // The frame SwapBuffers handed over and nobody has presented yet: its
 // window and the context that drew it.
-window_record *pending_window;
-HGLRC pending_context;
+binding pending;
 
 window_record *window_of(HDC hdc) { return find_window(reinterpret_cast<HWND>(hdc)); }
 
@@ -28,15 +35,9 @@ window_record *surfaced_window(HDC hdc) {
   return w && w->surface ? w : nullptr;
 }
 
-void drop_pending() {
-  pending_window = nullptr;
-  pending_context = nullptr;
-}
-
-bool bind(window_record *w, HGLRC context) {
-  if (!connected_window_system()->make_current(w, context)) return false;
-  current_window = w;
-  current_context = w ? context : nullptr;
+bool bind(const binding &b) {
+  if (!connected_window_system()->make_current(b.window, b.context)) return false;
+  current = b.window ? b : binding{};
   return true;
 }
 
@@ -44,30 +45,25 @@ bool bind(window_record *w, HGLRC context) {
 
 void present_pending_swap() {
   const window_system *backend = connected_window_system();
-  window_record *w = pending_window;
-  HGLRC context = pending_context;
-  drop_pending();
-  if (!w || !backend) return;
-  if (current_window == w && current_context == context) {
-    backend->swap_buffers(w);
+  binding frame = pending;
+  pending = {};
+  if (!frame.window || !backend) return;
+  if (current == frame) {
+    backend->swap_buffers(frame.window);
     return;
   }
-  window_record *was_window = current_window;
-  HGLRC was_context = current_context;
-  if (bind(w, context)) backend->swap_buffers(w);
-  bind(was_window, was_context);
+  binding was = current;
+  if (bind(frame)) backend->swap_buffers(frame.window);
+  bind(was);
 }
 
 void present_swap_on(window_record *w) {
-  if (pending_window == w) present_pending_swap();
+  if (pending.window == w) present_pending_swap();
 }
 
 void forget_surface_of(window_record *w) {
-  if (pending_window == w) drop_pending();
-  if (current_window == w) {
-    current_window = nullptr;
-    current_context = nullptr;
-  }
+  if (pending.window == w) pending = {};
+  if (current.window == w) current = {};
 }
 
 HDC WINAPI GetDC(HWND hWnd) { return reinterpret_cast<HDC>(hWnd); }
@@ -101,14 +97,13 @@ BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *) {
 BOOL WINAPI SwapBuffers(HDC hdc) {
   window_record *w = surfaced_window(hdc);
   if (!w) return FALSE;
-  bool drawn_over = pending_window == w;
+  bool drawn_over = pending.window == w;
   present_pending_swap();
   if (drawn_over) return TRUE;
   const window_system *backend = connected_window_system();
-  if (current_window != w) return backend->swap_buffers(w);
+  if (current.window != w) return backend->swap_buffers(w);
   backend->flush(w);
-  pending_window = w;
-  pending_context = current_context;
+  pending = current;
   return TRUE;
 }
 
@@ -125,12 +120,12 @@ HGLRC WINAPI wglCreateContext(HDC hdc) {
 BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc) {
   const window_system *backend = connected_window_system();
   if (!backend) return FALSE;
-  if (!hglrc) return bind(nullptr, nullptr);
+  if (!hglrc) return bind({});
   window_record *w = surfaced_window(hdc);
-  if (!w || backend->window_gone(w) || !bind(w, hglrc)) return FALSE;
+  if (!w || backend->window_gone(w) || !bind({w, hglrc})) return FALSE;
   present_pending_swap();
   if (!backend->window_gone(w)) return TRUE;
-  bind(nullptr, nullptr);
+  bind({});
   return FALSE;
 }
 
@@ -138,11 +133,8 @@ BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc) {
 BOOL WINAPI wglDeleteContext(HGLRC hglrc) {
   const window_system *backend = connected_window_system();
   if (!backend || !hglrc) return FALSE;
-  if (pending_context == hglrc) present_pending_swap();
-  if (current_context == hglrc) {
-    current_window = nullptr;
-    current_context = nullptr;
-  }
+  if (pending.context == hglrc) present_pending_swap();
+  if (current.context == hglrc) current = {};
   return backend->delete_context(hglrc);
 }
 

@@ -30,7 +30,6 @@ struct window_record {
 };
 
 struct window_system {
-  const char *name;
   // Opens the connection on first use; false without a display.
   bool (*connect)();
   // The display it connects to, for messages.
@@ -63,9 +62,6 @@ struct window_system {
   // does not tell it (Wayland shows a client the pointer only over its own
   // surfaces, in their coordinates).
   bool (*cursor_pos)(POINT *point);
-  // The window XScreenSaver's --root draws on when it names none; null
-  // where the window system has none.
-  HWND (*root_window)();
 
   // GL: pixel formats are numbered from 1; 0 is none.
   int (*bits_per_pixel)();
@@ -118,6 +114,10 @@ struct window_system {
 // nothing for this beyond flush, window_gone and an immediate
 // swap_buffers; the rules live in emul/gl.cpp.
 void present_pending_swap();
+
+// For a backend's wait_for_events: waits until its connection `fd` has
+// something to read, a signal comes, or the nanoseconds have passed.
+void wait_until_readable(int fd, long long nanoseconds);
 
 // The backend the program runs on; set once at start (the Linux main).
 void use_window_system(const window_system *backend);

@@ -14,15 +14,11 @@ const char *display_name() {
   return name && *name ? name : "wayland-0";
 }
 
-// Wayland has no root window: XScreenSaver's --root is an X11 form.
-HWND no_root_window() { return nullptr; }
-
 // A surface is the program's own until it destroys it: a compositor that
 // goes ends the program instead.
 bool window_never_gone(window_record *) { return false; }
 
 const window_system wayland_system = {
-    "wayland",
     connect,
     display_name,
     wayland_screen_metric,
@@ -35,7 +31,6 @@ const window_system wayland_system = {
     wayland_client_size,
     wayland_set_cursor_visible,
     wayland_cursor_pos,
-    no_root_window,
     egl_bits_per_pixel,
     egl_choose_pixel_format,
     egl_create_surface,

@@ -94,10 +94,7 @@ void wayland_wait_for_events(long long nanoseconds) {
   wl_display *display = globals.display;
   if (wl_display_prepare_read(display) != 0) return;
   wl_display_flush(display);
-  timespec timeout = {static_cast<time_t>(nanoseconds / 1000000000LL),
-                      static_cast<long>(nanoseconds % 1000000000LL)};
-  pollfd readable = {wl_display_get_fd(display), POLLIN, 0};
-  ppoll(&readable, 1, &timeout, nullptr);
+  wait_until_readable(wl_display_get_fd(display), nanoseconds);
   wl_display_cancel_read(display);
 }
 

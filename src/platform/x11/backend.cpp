@@ -1,8 +1,6 @@
 // The X11 window system: Xlib windows and events, GLX surfaces and contexts.
 #include "platform/x11/backend.h"
 
-#include <poll.h>
-
 #include "platform/x11/display.h"
 
 namespace {
@@ -16,14 +14,10 @@ void wait_for_events(long long nanoseconds) {
   Display *display = x11_display();
   XFlush(display);
   if (XEventsQueued(display, QueuedAlready)) return;
-  timespec timeout = {static_cast<time_t>(nanoseconds / 1000000000LL),
-                      static_cast<long>(nanoseconds % 1000000000LL)};
-  pollfd input = {ConnectionNumber(display), POLLIN, 0};
-  ppoll(&input, 1, &timeout, nullptr);
+  wait_until_readable(ConnectionNumber(display), nanoseconds);
 }
 
 const window_system x11 = {
-    "x11",
     connect,
     display_name,
     x11_screen_metric,
@@ -36,7 +30,6 @@ const window_system x11 = {
     x11_client_size,
     x11_set_cursor_visible,
     x11_cursor_pos,
-    x11_root_window,
     glx_bits_per_pixel,
     glx_choose_pixel_format,
     glx_create_surface,

@@ -26,7 +26,6 @@ void x11_destroy_window(window_record *w, bool gone);
 bool x11_window_rect(HWND hWnd, RECT *rect);
 bool x11_client_size(HWND hWnd, int *width, int *height);
 int x11_screen_metric(int index);
-HWND x11_root_window();
 // The saver window an X window belongs to: itself, or the nearest ancestor
 // in the table (the GL child inside a saver window); null if none.
 window_record *x11_owner_window(Window id);
@@ -54,6 +53,8 @@ bool x_input_message(const XEvent &event, MSG *msg);
 // cursor.cpp
 void x11_set_cursor_visible(window_record *w, bool visible);
 bool x11_cursor_pos(POINT *point);
+// The pointer's position on the screen and which modifiers are down.
+bool x11_query_pointer(POINT *at, unsigned int *state);
 
 // glx.cpp
 int glx_bits_per_pixel();

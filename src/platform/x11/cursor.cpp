@@ -27,15 +27,18 @@ void x11_set_cursor_visible(window_record *w, bool visible) {
   XFlush(display);
 }
 
-bool x11_cursor_pos(POINT *point) {
+bool x11_query_pointer(POINT *at, unsigned int *state) {
   Display *display = x11_display();
   Window root, child;
-  int root_x, root_y, x, y;
-  unsigned int buttons;
-  if (!XQueryPointer(display, DefaultRootWindow(display), &root, &child, &root_x, &root_y, &x, &y,
-                     &buttons))
+  int x, y, window_x, window_y;
+  if (!XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &window_x,
+                     &window_y, state))
     return false;
-  point->x = root_x;
-  point->y = root_y;
+  *at = POINT{x, y};
   return true;
+}
+
+bool x11_cursor_pos(POINT *point) {
+  unsigned int state;
+  return x11_query_pointer(point, &state);
 }

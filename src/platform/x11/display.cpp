@@ -44,3 +44,13 @@ Atom x11_wm_delete_window() {
   static Atom atom = XInternAtom(x11_display(), "WM_DELETE_WINDOW", False);
   return atom;
 }
+
+void x11_accept_close_requests(Window id) {
+  Atom delete_window = x11_wm_delete_window();
+  XSetWMProtocols(x11_display(), id, &delete_window, 1);
+}
+
+bool x11_window_exists(Window id) {
+  XWindowAttributes attributes;
+  return id && XGetWindowAttributes(x11_display(), id, &attributes);
+}

@@ -24,3 +24,8 @@ XID x11_take_bad_window();
 
 // The WM_DELETE_WINDOW atom: a window manager's close request.
 Atom x11_wm_delete_window();
+// A top-level window takes the window manager's close as that request.
+void x11_accept_close_requests(Window id);
+
+// Whether `id` names a window now (0 names none).
+bool x11_window_exists(Window id);

@@ -12,12 +12,14 @@ namespace {
 bool shown;
 frame_rate count;
 
-// The font's display lists, one a character from first_char on, and the
-// context they belong to (lists live in their context).
+// What the overlay keeps of the context it last drew in: the font's display
+// lists, one a character from first_char on (lists live in their context),
+// and the context's texture units, each of which it turns off.
 const int first_char = 32, char_count = 96;
 GLXContext font_context;
 GLuint font_lists;
 int font_descent, font_advance;
+GLint texture_units;
 
 // A clear, larger fixed font when the server has one; "fixed" it always has.
 const char *const font_names[] = {"-misc-fixed-bold-r-normal--18-*-*-*-*-*-iso8859-1", "9x15bold",
@@ -33,6 +35,8 @@ bool make_font_lists(Display *display) {
   if (font_context == glXGetCurrentContext()) return font_lists != 0;
   font_context = glXGetCurrentContext();
   font_lists = 0;
+  texture_units = 1;
+  glGetIntegerv(GL_MAX_TEXTURE_UNITS_ARB, &texture_units);
   for (const char *name : font_names) {
     XFontStruct *font = XLoadQueryFont(display, name);
     if (!font) continue;
@@ -49,8 +53,6 @@ bool make_font_lists(Display *display) {
 void draw_text(const std::string &text) {
   GLint viewport[4];
   glGetIntegerv(GL_VIEWPORT, viewport);
-  GLint texture_units = 1;
-  glGetIntegerv(GL_MAX_TEXTURE_UNITS_ARB, &texture_units);
 
   glPushAttrib(GL_ALL_ATTRIB_BITS);  // enables, colour, raster position, matrix mode, texture unit
   glMatrixMode(GL_PROJECTION);
@@ -64,8 +66,9 @@ void draw_text(const std::string &text) {
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_BLEND);
   // Bitmaps are textured too. The entry point is looked up, not linked: the
-  // renderer keeps its own pointer under the extension function's name.
-  auto active_texture = reinterpret_cast<void (*)(GLenum)>(
+  // renderer keeps its own pointer under the extension function's name. GLX
+  // hands out the same entry point for every context.
+  static const auto active_texture = reinterpret_cast<void (*)(GLenum)>(
       glXGetProcAddressARB(reinterpret_cast<const GLubyte *>("glActiveTextureARB")));
   for (GLint unit = 0; unit < texture_units; unit++) {
     if (active_texture) active_texture(GL_TEXTURE0_ARB + unit);

@@ -8,8 +8,7 @@ struct frame_rate {
   long long second_start_ms;  // start of the second being counted
   int frames;                 // frames counted in it so far
   bool started;               // a first frame was counted
-  bool measured;              // a whole second was, and `rate` holds its figure
-  double rate;
+  double rate;                // the last whole second's figure; 0 until one is measured
 };
 
 // Counts one frame finished at now_ms (a monotonic clock).

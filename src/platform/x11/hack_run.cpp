@@ -14,17 +14,12 @@
 
 namespace {
 
-bool window_exists(Display *display, Window window) {
-  XWindowAttributes attributes;
-  return XGetWindowAttributes(display, window, &attributes);
-}
-
 Window target_window(Display *display, const hack_options &hack) {
   switch (hack.target) {
     case HACK_ROOT:
       return DefaultRootWindow(display);
     case HACK_WINDOW_ID:
-      return window_exists(display, hack.window) ? hack.window : 0;
+      return x11_window_exists(hack.window) ? hack.window : 0;
     case HACK_OWN_WINDOW:
     default:
       return open_hack_window(display);

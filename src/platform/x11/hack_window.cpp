@@ -19,8 +19,7 @@ Window open_hack_window(Display *display) {
   XStoreName(display, window, "Torvane");
   XClassHint class_hint = {const_cast<char *>("torvane"), const_cast<char *>("Torvane")};
   XSetClassHint(display, window, &class_hint);
-  Atom delete_window = x11_wm_delete_window();
-  XSetWMProtocols(display, window, &delete_window, 1);
+  x11_accept_close_requests(window);
   XMapWindow(display, window);
   XFlush(display);
   return window;

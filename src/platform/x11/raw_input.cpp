@@ -26,17 +26,6 @@ bool has_xinput_2_1(Display *display) {
   return available;
 }
 
-// Where the pointer is and which modifiers are down.
-bool query_pointer(Display *display, POINT *at, unsigned int *state) {
-  Window root, child;
-  int x, y, window_x, window_y;
-  if (!XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &window_x,
-                     &window_y, state))
-    return false;
-  *at = POINT{x, y};
-  return true;
-}
-
 }  // namespace
 
 void x11_hear_raw_input(bool on) {
@@ -48,7 +37,7 @@ void x11_hear_raw_input(bool on) {
   XIEventMask mask = {XIAllMasterDevices, sizeof bits, bits};
   XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
   unsigned int state;
-  hearing = on && query_pointer(display, &last_pointer, &state);
+  hearing = on && x11_query_pointer(&last_pointer, &state);
   XFlush(display);
 }
 
@@ -65,7 +54,7 @@ bool x11_raw_input_event(XEvent &event, XEvent *input) {
   // Raw events carry neither position nor modifiers: the pointer tells both.
   POINT at;
   unsigned int state;
-  if (!query_pointer(display, &at, &state)) return false;
+  if (!x11_query_pointer(&at, &state)) return false;
   *input = XEvent{};
   switch (type) {
     case XI_RawKeyPress:
@@ -89,7 +78,7 @@ bool x11_raw_input_event(XEvent &event, XEvent *input) {
 bool x11_raw_pointer_moved(XEvent *input) {
   POINT at;
   unsigned int state;
-  if (!hearing || !query_pointer(x11_display(), &at, &state)) return false;
+  if (!hearing || !x11_query_pointer(&at, &state)) return false;
   if (at.x == last_pointer.x && at.y == last_pointer.y) return false;
   last_pointer = at;
   *input = XEvent{};

@@ -1,7 +1,5 @@
 // Saver windows as X windows: creating, mapping, measuring and destroying
 // them, and finding the saver window an X window belongs to.
-#include <time.h>
-
 #include "platform/x11/backend.h"
 #include "platform/x11/display.h"
 
@@ -13,11 +11,6 @@ const long full_screen_events = KeyPressMask | ButtonPressMask | ButtonReleaseMa
 const long child_events = StructureNotifyMask;
 const unsigned grabbed_pointer_events = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
 
-void sleep_milliseconds(long ms) {
-  timespec pause = {0, ms * 1000000L};
-  nanosleep(&pause, nullptr);
-}
-
 // Without a window manager nobody hands the full-screen window the
 // keyboard, so it takes the focus and grabs keyboard and pointer itself.
 // Another client may hold a grab for a moment (a menu closing): retry
@@ -26,7 +19,7 @@ bool take_input(Display *display, Window id) {
   XSetInputFocus(display, id, RevertToParent, CurrentTime);
   bool keyboard = false, pointer = false;
   for (int attempt = 0; attempt < 100 && !(keyboard && pointer); attempt++) {
-    if (attempt) sleep_milliseconds(10);
+    if (attempt) Sleep(10);
     if (!keyboard)
       keyboard = XGrabKeyboard(display, id, False, GrabModeAsync, GrabModeAsync, CurrentTime) ==
                  GrabSuccess;
@@ -37,24 +30,13 @@ bool take_input(Display *display, Window id) {
   return keyboard && pointer;
 }
 
-bool window_exists(Display *display, Window id) {
-  XWindowAttributes attributes;
-  return id && XGetWindowAttributes(display, id, &attributes);
-}
-
-// A top-level window takes the window manager's close as WM_CLOSE.
-void accept_close_requests(Display *display, Window id) {
-  Atom delete_window = x11_wm_delete_window();
-  XSetWMProtocols(display, id, &delete_window, 1);
-}
-
 }  // namespace
 
 HWND x11_create_window(window_record *w) {
   Display *display = x11_display();
   Window root = DefaultRootWindow(display);
   Window parent = w->parent ? to_window(w->parent) : root;
-  if (w->parent && !window_exists(display, parent)) return nullptr;
+  if (w->parent && !x11_window_exists(parent)) return nullptr;
   // A child of the root window is the root window itself: the saver draws
   // on it as XScreenSaver's hacks do, not in a window over everything.
   if (parent == root && w->parent) {
@@ -72,12 +54,12 @@ HWND x11_create_window(window_record *w) {
   Window id = XCreateWindow(display, parent, w->x, w->y, w->width, w->height, 0, CopyFromParent,
                             InputOutput, CopyFromParent,
                             CWBackPixmap | CWOverrideRedirect | CWEventMask, &attributes);
-  if (!window_exists(display, id)) return nullptr;  // the parent could not hold it
+  if (!x11_window_exists(id)) return nullptr;  // the parent could not hold it
   XStoreName(display, id, w->title.c_str());
   if (w->parent)
     XSelectInput(display, parent, StructureNotifyMask);  // its end is ours
   else
-    accept_close_requests(display, id);
+    x11_accept_close_requests(id);  // the window manager's close is WM_CLOSE
   return to_hwnd(id);
 }
 
@@ -153,5 +135,3 @@ int x11_screen_metric(int index) {
   if (index == SM_CYSCREEN) return DisplayHeight(display, screen);
   return 0;
 }
-
-HWND x11_root_window() { return to_hwnd(DefaultRootWindow(x11_display())); }

@@ -58,11 +58,11 @@ PROC proc_address(const char *) { return nullptr; }
 // The quiet window system's windows, with destroy_window and GL recorded.
 const window_system quiet = quiet_window_system();
 const window_system recording = {
-    "recording",         quiet.connect,       quiet.display_name,
-    quiet.screen_metric, quiet.pump,          quiet.wait_for_events,
-    quiet.create_window, quiet.show_window,   destroy_window,
-    quiet.window_rect,   quiet.client_size,   quiet.set_cursor_visible,
-    quiet.cursor_pos,    quiet.root_window,   bits_per_pixel,
+    quiet.connect,       quiet.display_name,  quiet.screen_metric,
+    quiet.pump,          quiet.wait_for_events, quiet.create_window,
+    quiet.show_window,   destroy_window,      quiet.window_rect,
+    quiet.client_size,   quiet.set_cursor_visible, quiet.cursor_pos,
+    bits_per_pixel,
     choose_pixel_format, create_surface,      resize_surface,
     create_context,      make_current,        window_gone,
     delete_context,      flush,               swap_buffers,

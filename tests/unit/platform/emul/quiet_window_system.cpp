@@ -16,17 +16,15 @@ bool window_rect(HWND, RECT *) { return false; }
 bool client_size(HWND, int *, int *) { return false; }
 void set_cursor_visible(window_record *, bool) {}
 bool cursor_pos(POINT *) { return false; }
-HWND root_window() { return nullptr; }
 
 }  // namespace
 
 window_system quiet_window_system() {
   // Windows without GL: the GL entries, from bits_per_pixel on, are null.
-  return {"quiet",         connect,       display_name,  screen_metric,
-          pump,            wait_for_events, create_window, show_window,
-          destroy_window,  window_rect,   client_size,   set_cursor_visible,
-          cursor_pos,      root_window,   nullptr,       nullptr,
-          nullptr,         nullptr,       nullptr,       nullptr,
-          nullptr,         nullptr,       nullptr,       nullptr,
-          nullptr};
+  return {connect,        display_name,    screen_metric, pump,
+          wait_for_events, create_window,  show_window,   destroy_window,
+          window_rect,    client_size,     set_cursor_visible, cursor_pos,
+          nullptr,        nullptr,         nullptr,       nullptr,
+          nullptr,        nullptr,         nullptr,       nullptr,
+          nullptr,        nullptr,         nullptr};
 }
