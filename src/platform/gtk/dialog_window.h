@@ -28,6 +28,3 @@ void dress_as_dialog(GtkWidget *window, const char *caption, bool context_help);
 
 // Frees what build_dialog_window made.
 void destroy_dialog_window(open_dialog &d);
-
-// The dialog toolkit over GTK 3.
-const dialog_toolkit *gtk_dialog_toolkit();

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/gtk/dialog_window.h"
+#include "platform/gtk/dialogs.h"
 #include "platform/gtk/message_box.h"
 #include "platform/gtk/session.h"
 

@@ -9,7 +9,7 @@
 #include "host/ssaver.h"
 #include "platform/emul/dialog_toolkit.h"
 #include "platform/emul/window_system.h"
-#include "platform/gtk/dialog_window.h"
+#include "platform/gtk/dialogs.h"
 #include "platform/posix/front_end.h"
 #include "platform/posix/termination.h"
 #include "platform/posix/window_system_choice.h"

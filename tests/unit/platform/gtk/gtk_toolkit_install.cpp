@@ -1,6 +1,6 @@
 // Test programs that show real GTK dialogs install the GTK toolkit as the
 // Linux main does; linked as an object, so it is always in.
-#include "platform/gtk/dialog_window.h"
+#include "platform/gtk/dialogs.h"
 
 namespace {
 
