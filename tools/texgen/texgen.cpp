@@ -398,7 +398,8 @@ bool write_images(const std::string &folder) {
 bool write_icons(const std::string &folder) {
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     std::string dir = folder + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
-    std::filesystem::create_directories(dir);
+    std::error_code unmade;  // a folder that cannot be made shows as a file that cannot be written
+    std::filesystem::create_directories(dir, unmade);
     if (!write_file(dir + "/torvane.png", icon_png(size))) return false;
   }
   return true;
