@@ -65,7 +65,7 @@ expect_setting func_id 0x2
 expect_setting bump_speed 0x78
 expect_setting user_options 0x7
 expect_setting flags 0x7
-values=$("$WINE_RUN" reg query "$SETTINGS_KEY" | tr -d '\r' | grep -c REG_DWORD)
+values=$(wine_reg query "$SETTINGS_KEY" | tr -d '\r' | grep -c REG_DWORD)
 [ "$values" -eq 8 ] || fail "$values REG_DWORD values stored, expected 8"
 echo "OK: the eight values stored, flags = user_options = 0x7"
 

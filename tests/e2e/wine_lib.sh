@@ -56,9 +56,22 @@ wait_for_drawing() {
   fail "$1: the screen stayed dark ($(lit_share "$1") lit)"
 }
 
+# wine_reg ARGS...: Wine's reg with ARGS, its output on stdout. Now and then
+# a reg run right after another Wine program ends fails with no word; a
+# failure is tried twice more before it counts.
+wine_reg() {
+  local try
+  for try in 1 2 3; do
+    "$WINE_RUN" reg "$@" 2>/dev/null && return 0
+    [ "$try" -eq 3 ] || sleep 0.5
+  done
+  return 1
+}
+
 # set_setting NAME VALUE: stores a REG_DWORD under the settings key.
 set_setting() {
-  "$WINE_RUN" reg add "$SETTINGS_KEY" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null
+  wine_reg add "$SETTINGS_KEY" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null ||
+    fail "could not store $1 = $2"
 }
 
 # value_of NAME: from the output of reg query on stdin, the value NAME as
@@ -70,7 +83,7 @@ value_of() {
 # registry_value KEY NAME: the value NAME under KEY as "TYPE DATA" (fails
 # when missing).
 registry_value() {
-  "$WINE_RUN" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | value_of "$2" ||
+  wine_reg query "$1" /v "$2" | tr -d '\r' | value_of "$2" ||
     fail "no value $2 under $1"
 }
 
