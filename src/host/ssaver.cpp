@@ -72,7 +72,10 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine
   nScreenWidth = GetSystemMetrics(SM_CXSCREEN);
   nScreenHeight = GetSystemMetrics(SM_CYSCREEN);
   scan_command_line(lpCmdLine);
+  return ss_run(hInstance, hPrevInstance, nCmdShow);
+}
 
+int ss_run(HINSTANCE hInstance, HINSTANCE hPrevInstance, int nCmdShow) {
   if (ss_mode == MODE_PASSWORD) return 0;
   if (ss_mode == MODE_CONFIG) {
     ss_config();  // ends the process

@@ -14,5 +14,10 @@ extern int nScreenWidth;
 extern int nScreenHeight;
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
+// What WinMain does once its scan has chosen ss_mode (and, for a preview,
+// hInvokedParent): the dialog, the password request's end, or the saver
+// window and its main loop. For a home that knows the mode without a
+// command line (XScreenSaver's forms on Linux name the window directly).
+int ss_run(HINSTANCE hInstance, HINSTANCE hPrevInstance, int nCmdShow);
 int InitApplication(HINSTANCE hInstance);
 int InitInstance(HINSTANCE hInstance, int nCmdShow);

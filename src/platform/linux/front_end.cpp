@@ -1,4 +1,4 @@
-#include "platform/posix/front_end.h"
+#include "platform/linux/front_end.h"
 
 #include <cstring>
 
@@ -36,8 +36,6 @@ bool is_help(const char *argument) {
 }  // namespace
 
 std::string usage() { return switches_usage + hack_options_usage() + settings_usage; }
-
-std::string preview_command_line(unsigned long window) { return "/p " + std::to_string(window); }
 
 front_end_choice read_arguments(int argc, const char *const *argv, const char *xscreensaver_window) {
   front_end_choice choice = {argc == 2 && is_help(argv[1]), false, {}, ""};

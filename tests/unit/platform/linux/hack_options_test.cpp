@@ -1,6 +1,6 @@
 // The hack's options: every setting of the configuration dialog with its
 // range, the delay, the overlay, and a clear message for anything else.
-#include "platform/posix/hack_options.h"
+#include "platform/linux/hack_options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Which window system the Linux program takes from its environment.
-#include "platform/posix/window_system_choice.h"
+#include "platform/linux/window_system_choice.h"
 
 #include <gtest/gtest.h>
 

@@ -10,12 +10,12 @@
 #include "platform/emul/dialog_toolkit.h"
 #include "platform/emul/window_system.h"
 #include "platform/gtk/dialogs.h"
-#include "platform/posix/front_end.h"
+#include "platform/linux/front_end.h"
+#include "platform/linux/hack_run.h"
+#include "platform/linux/window_system_choice.h"
 #include "platform/posix/termination.h"
-#include "platform/posix/window_system_choice.h"
 #include "platform/wayland/backend.h"
 #include "platform/x11/backend.h"
-#include "platform/x11/hack_run.h"
 
 int main(int argc, char **argv) {
   take_process_signals();

@@ -1,15 +1,15 @@
-#include "platform/x11/hack_run.h"
+#include "platform/linux/hack_run.h"
 
 #include <cstdio>
 
 #include "host/ssaver.h"
 #include "platform/emul/frame_pacer.h"
 #include "platform/emul/window_system.h"
-#include "platform/posix/front_end.h"
+#include "platform/linux/front_end.h"
+#include "platform/linux/hack_window.h"
 #include "platform/posix/termination.h"
 #include "platform/x11/display.h"
 #include "platform/x11/fps_overlay.h"
-#include "platform/x11/hack_window.h"
 #include "settings/overrides.h"
 
 namespace {
@@ -49,6 +49,7 @@ int run_hack(const hack_options &hack) {
   set_frame_delay(hack.delay);
   show_frame_rate(hack.fps);
   end_by_termination_signal();
-  std::string line = preview_command_line(window);
-  return WinMain(nullptr, nullptr, &line[0], SW_SHOWDEFAULT);
+  ss_mode = MODE_PREVIEW;
+  hInvokedParent = reinterpret_cast<HWND>(static_cast<UINT_PTR>(window));
+  return ss_run(nullptr, nullptr, SW_SHOWDEFAULT);
 }

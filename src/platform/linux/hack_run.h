@@ -4,7 +4,7 @@
 // signal once the saver has cleaned up.
 #pragma once
 
-#include "platform/posix/hack_options.h"
+#include "platform/linux/hack_options.h"
 
 // The exit status: 1 for a faulty line, no display or no such window.
 int run_hack(const hack_options &hack);

@@ -1,4 +1,4 @@
-#include "platform/posix/window_system_choice.h"
+#include "platform/linux/window_system_choice.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The Linux front end: the saver's own switches pass unchanged; a line with
 // any of XScreenSaver's forms runs as a hack; --help alone is usage.
-#include "platform/posix/front_end.h"
+#include "platform/linux/front_end.h"
 
 #include <gtest/gtest.h>
 
@@ -100,10 +100,6 @@ TEST(FrontEnd, OnlyXScreenSaverFormsRunAsAHack) {
   EXPECT_FALSE(read({"/p", "5"}).as_hack);
   EXPECT_FALSE(read({"/s"}).as_hack);
   EXPECT_FALSE(read({"--help"}).as_hack);
-}
-
-TEST(FrontEnd, PreviewLineNamesTheWindowInDecimal) {
-  EXPECT_EQ(preview_command_line(0x400001), "/p 4194305");
 }
 
 TEST(FrontEnd, UsageNamesTheSwitchesFormsOptionsAndSettingsFile) {

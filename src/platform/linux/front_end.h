@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/posix/hack_options.h"
+#include "platform/linux/hack_options.h"
 
 struct front_end_choice {
   bool usage;                // print usage() and end
@@ -15,8 +15,5 @@ struct front_end_choice {
 
 // xscreensaver_window is $XSCREENSAVER_WINDOW, or null.
 front_end_choice read_arguments(int argc, const char *const *argv, const char *xscreensaver_window);
-
-// The preview switch drawing into `window`.
-std::string preview_command_line(unsigned long window);
 
 std::string usage();

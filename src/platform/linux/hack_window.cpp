@@ -1,4 +1,4 @@
-#include "platform/x11/hack_window.h"
+#include "platform/linux/hack_window.h"
 
 #include <X11/Xutil.h>
 

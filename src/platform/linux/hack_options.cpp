@@ -1,4 +1,4 @@
-#include "platform/posix/hack_options.h"
+#include "platform/linux/hack_options.h"
 
 #include <cctype>
 #include <cerrno>
