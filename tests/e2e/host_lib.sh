@@ -14,11 +14,15 @@ host_settings_in() {
   export XDG_CONFIG_HOME="$1/config"
 }
 
+# The time limits below are for a program that runs natively; a script for
+# an emulated one sets E2E_PATIENCE to the factor they stretch by.
+E2E_PATIENCE=${E2E_PATIENCE:-1}
+
 # wait_for_window NAME: the id of the first visible window named NAME, once
 # it is there (fails after 20 s).
 wait_for_window() {
   local id
-  for _ in $(seq 200); do
+  for _ in $(seq $((200 * E2E_PATIENCE))); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
     if [ -n "$id" ]; then echo "$id"; return 0; fi
     sleep 0.1
@@ -66,7 +70,7 @@ saver_ends_within() {
 # wait_for_end SECONDS: waits until the saver has ended, at most SECONDS;
 # sets SAVER_STATUS, or fails if it is still running.
 wait_for_end() {
-  saver_ends_within "$1" && return 0
+  saver_ends_within "$(awk "BEGIN { print $1 * $E2E_PATIENCE }")" && return 0
   kill "$SAVER_PID" 2>/dev/null || true
   fail "the saver was still running after $1 s"
 }

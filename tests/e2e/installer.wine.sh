@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine: `cmake --install` strips torvane.scr;
 # CPack's installer, run silently (/S), puts that stripped program into
-# System32, registers its uninstaller in Add/Remove Programs and opens no
-# screen saver settings; the installed saver runs "/s"; the silent uninstall
+# System32 (the 32-bit one into SysWOW64), registers its uninstaller in
+# Add/Remove Programs and opens no screen saver settings; the installed saver runs "/s"; the silent uninstall
 # found there removes the program, the uninstaller and the entry, and leaves
 # the saver's settings.
 source "$TORVANE_E2E_LIB"
@@ -11,9 +11,9 @@ source "$TORVANE_SOURCE_DIR/tests/e2e/windows_file_lib.sh"
 wine_begin
 
 install_stripped
-make_installer "PE32+"
+make_installer "$PE_KIND"
 
-system32="$WINEPREFIX/drive_c/windows/system32"
+system_folder="$WINEPREFIX/drive_c/windows/${SYSTEM_FOLDER,,}"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvane'
 
 entry="$TORVANE_OUT/uninstall-entry.txt"
@@ -35,16 +35,16 @@ grep -q "trace:process:" "$processes" || fail "no process trace in $processes"
 if grep -i "CreateProcess.*rundll32" "$processes"; then
   fail "the silent install opened the screen saver settings"
 fi
-cmp -s "$STRIPPED" "$system32/torvane.scr" || fail "System32 holds no copy of the stripped torvane.scr"
-"$WINE_RUN" reg query "$uninstall_key" | tr -d '\r' >"$entry"
+cmp -s "$STRIPPED" "$system_folder/torvane.scr" || fail "$SYSTEM_FOLDER holds no copy of the stripped torvane.scr"
+wine_tool reg query "$uninstall_key" $REGISTRY_VIEW | tr -d '\r' >"$entry"
 cat "$entry"
 expect_entry DisplayName REG_SZ "Torvane Screensaver"
 expect_entry Publisher REG_SZ "Fenwright Productions"
 expect_entry DisplayVersion REG_SZ "$(project_version)"
-expect_entry DisplayIcon REG_SZ 'C:\windows\system32\torvane.scr,0'
-echo "installed: System32\\torvane.scr, listed in Add/Remove Programs"
+expect_entry DisplayIcon REG_SZ "C:\\windows\\$SYSTEM_FOLDER\\torvane.scr,0"
+echo "installed: $SYSTEM_FOLDER\\torvane.scr, listed in Add/Remove Programs"
 
-TORVANE='C:\windows\system32\torvane.scr'
+TORVANE="C:\\windows\\$SYSTEM_FOLDER\\torvane.scr"
 start_wine_saver /s
 wait_for_window screensaver >/dev/null
 wait_for_drawing "$TORVANE_OUT/installed-saver.png" 0.15
@@ -63,9 +63,9 @@ status=0
 # The uninstaller runs from a copy of itself, so that it can delete itself:
 # it is done when every Wine program has ended.
 timeout 60 wineserver --wait || fail "Wine programs still running a minute after the uninstall"
-[ ! -e "$system32/torvane.scr" ] || fail "the uninstall left System32\\torvane.scr"
-[ ! -e "$WINEPREFIX/drive_c/Program Files/Torvane" ] || fail "the uninstall left its folder"
-if "$WINE_RUN" reg query "$uninstall_key" >/dev/null 2>&1; then
+[ ! -e "$system_folder/torvane.scr" ] || fail "the uninstall left $SYSTEM_FOLDER\\torvane.scr"
+[ ! -e "$WINEPREFIX/drive_c/$PROGRAM_FILES/Torvane" ] || fail "the uninstall left its folder"
+if wine_tool reg query "$uninstall_key" $REGISTRY_VIEW >/dev/null 2>&1; then
   fail "the uninstall left its Add/Remove Programs entry"
 fi
 expect_setting skin_id 0x2

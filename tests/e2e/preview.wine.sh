@@ -21,7 +21,7 @@ rm -f "$release" "$TORVANE_OUT/parent.out"
   >"$TORVANE_OUT/parent.out" 2>"$TORVANE_OUT/parent.err" &
 parent_pid=$!
 
-for _ in $(seq 400); do
+for _ in $(seq $((400 * E2E_PATIENCE))); do
   grep -q "child ready" "$TORVANE_OUT/parent.out" && break
   kill -0 "$parent_pid" 2>/dev/null || break
   sleep 0.1
@@ -32,7 +32,7 @@ grep -q "child ready" "$TORVANE_OUT/parent.out" || fail "the helper saw no child
 # The child's GL surface: 400 x 300 (the helper's window) at +0+0.
 shot="$TORVANE_OUT/preview.png"
 lit=0
-for _ in $(seq 60); do
+for _ in $(seq $((60 * E2E_PATIENCE))); do
   surface=$(xwininfo -root -tree | awk '$0 ~ / 400x300\+0\+0 / { print $1; exit }')
   if [ -n "$surface" ] && screenshot "$shot" "$surface" 2>/dev/null; then
     lit=$(lit_share "$shot")

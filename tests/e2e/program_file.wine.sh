@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# torvane.scr as a file: a 64-bit Windows GUI program that needs no MinGW
-# DLL, whose resources FindResourceA finds under the names the saver asks
-# for, with an application manifest that gives the project version, declares
+# torvane.scr as a file: a 64-bit (or 32-bit) Windows GUI program that needs
+# no MinGW DLL, whose resources FindResourceA finds under the names the saver
+# asks for, with an application manifest that gives the project version, declares
 # it DPI aware and asks for the version 6 common controls, and with the name
 # the screen saver settings list and the version block Explorer shows.
 source "$TORVANE_E2E_LIB"
@@ -9,7 +9,7 @@ source "$TORVANE_SOURCE_DIR/tests/e2e/wine_lib.sh"
 source "$TORVANE_SOURCE_DIR/tests/e2e/windows_file_lib.sh"
 wine_begin
 
-expect_gui_program "$TORVANE" "PE32+"
+expect_gui_program "$TORVANE" "$PE_KIND"
 
 helper="$TORVANE_BUILD_DIR/tests/e2e/wine_helpers/torvane_resources.exe"
 status=0

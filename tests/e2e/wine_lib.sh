@@ -11,6 +11,19 @@ SETTINGS_KEY='HKCU\Software\Fenwright Productions\Torvane Screensaver'
 export TORVANE_WINEPREFIX="${TORVANE_WINEPREFIX:-$TORVANE_BUILD_DIR/wineprefix}"
 export WINEPREFIX="$TORVANE_WINEPREFIX" WINEDEBUG=-all
 
+# The build under test: 64-bit (x86_64) or 32-bit (i686, under qemu-i386,
+# where it draws a few frames a second and starts in seconds rather than at
+# once). What Windows shows differently of a 32-bit program on 64-bit
+# Windows: its kind of program file, its system folder, its registry view
+# and its program files folder.
+export TORVANE_WINE_ARCH="${TORVANE_WINE_ARCH:-x86_64}"
+if [ "$TORVANE_WINE_ARCH" = i686 ]; then
+  PE_KIND=PE32 SYSTEM_FOLDER=SysWOW64 REGISTRY_VIEW=/reg:32 PROGRAM_FILES="Program Files (x86)"
+  E2E_PATIENCE=3
+else
+  PE_KIND=PE32+ SYSTEM_FOLDER=system32 REGISTRY_VIEW=/reg:64 PROGRAM_FILES="Program Files"
+fi
+
 # windows_path PATH: PATH as a Windows program sees it.
 windows_path() {
   echo "Z:${1//\//\\}"
@@ -20,6 +33,7 @@ windows_path() {
 # an Xvfb, and no stored settings.
 wine_begin() {
   e2e_begin
+  wine_can_run
   mkdir -p "$(dirname "$WINEPREFIX")"
   exec {WINE_LOCK}>"$WINEPREFIX.e2e-lock"
   flock "$WINE_LOCK"
@@ -28,7 +42,24 @@ wine_begin() {
   wineserver --wait 2>/dev/null || true
   start_xvfb "${1:-1280x720x24}"
   trap wine_end EXIT
-  "$WINE_RUN" reg delete 'HKCU\Software\Fenwright Productions' /f >/dev/null 2>&1 || true
+  wine_tool reg delete 'HKCU\Software\Fenwright Productions' /f >/dev/null 2>&1 || true
+}
+
+# wine_can_run: ends the script with 77, saying why, where wine-run cannot
+# run the build's architecture here (the first run makes the prefix).
+wine_can_run() {
+  local status=0
+  "$WINE_RUN" --version >/dev/null 2>"$TORVANE_OUT/wine-run.err" || status=$?
+  [ "$status" -ne 77 ] || { cat "$TORVANE_OUT/wine-run.err" >&2; exit 77; }
+  [ "$status" -eq 0 ] || fail "wine-run: $(cat "$TORVANE_OUT/wine-run.err")"
+}
+
+# wine_tool PROGRAM ARGS...: one of Wine's own tools (reg), always the
+# 64-bit one: quicker than under emulation, and it sees what 32-bit
+# programs store too (HKCU's software keys are shared; REGISTRY_VIEW picks
+# the 32-bit view of HKLM's).
+wine_tool() {
+  TORVANE_WINE_ARCH=x86_64 "$WINE_RUN" "$@"
 }
 
 # wine_end: ends every Wine program this script left running, then Xvfb.
@@ -48,7 +79,7 @@ start_wine_saver() {
 # wait_for_drawing FILE MIN: screenshots into FILE until at least MIN of the
 # screen is lit (fails after 30 s).
 wait_for_drawing() {
-  for _ in $(seq 60); do
+  for _ in $(seq $((60 * E2E_PATIENCE))); do
     screenshot "$1"
     if awk "BEGIN { exit !($(lit_share "$1") >= $2) }"; then return 0; fi
     sleep 0.5
@@ -62,7 +93,7 @@ wait_for_drawing() {
 wine_reg() {
   local try
   for try in 1 2 3; do
-    "$WINE_RUN" reg "$@" 2>/dev/null && return 0
+    wine_tool reg "$@" 2>/dev/null && return 0
     [ "$try" -eq 3 ] || sleep 0.5
   done
   return 1
@@ -101,7 +132,7 @@ expect_setting() {
 
 # expect_no_settings: the settings key does not exist.
 expect_no_settings() {
-  if "$WINE_RUN" reg query "$SETTINGS_KEY" >/dev/null 2>&1; then
-    fail "the settings key exists: $("$WINE_RUN" reg query "$SETTINGS_KEY" | tr -d '\r')"
+  if wine_tool reg query "$SETTINGS_KEY" >/dev/null 2>&1; then
+    fail "the settings key exists: $(wine_tool reg query "$SETTINGS_KEY" | tr -d '\r')"
   fi
 }
