@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "geometry/curves.h"
+#include "geometry/portable_math.h"
 
 namespace {
 
@@ -68,11 +69,11 @@ void make_mat(double t0, double *oldmat, vector3 *prev_d1) {
       v = vector3{0.0, 0.0, 0.0};
       cosine = 1.0;
     }
-    float angle = static_cast<float>(-std::acos(std::clamp(cosine, -1.0, 1.0)));
+    float angle = static_cast<float>(-portable_acos(std::clamp(cosine, -1.0, 1.0)));
     // The sine and cosine of the float angle are taken in double and only
     // then stored as floats; sinf and cosf round differently.
-    float s = static_cast<float>(std::sin(static_cast<double>(angle)));
-    float c = static_cast<float>(std::cos(static_cast<double>(angle)));
+    float s = static_cast<float>(portable_sin(static_cast<double>(angle)));
+    float c = static_cast<float>(portable_cos(static_cast<double>(angle)));
     float t = 1.0f - c;
 
     double mat[16];

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "geometry/curves.h"
+#include "geometry/portable_math.h"
 #include "settings/settings.h"
 
 vector3 *shape_def = nullptr;
@@ -45,7 +46,7 @@ double sine_of_animation_time() {
   std::memcpy(&bits, &now_time, sizeof bits);
   if (bits != sine_time_bits) {
     sine_time_bits = bits;
-    sine_of_time = std::sin(now_time);
+    sine_of_time = portable_sin(now_time);
   }
   return sine_of_time;
 }
@@ -63,7 +64,7 @@ void init_shape() {
   shape_norm = new vector3[count];
   for (int i = 0; i < count; i++) {
     double a = i * 2 * pi / (count - 1);
-    shape_def[i] = vector3{std::cos(a), std::sin(a), 0.0};
+    shape_def[i] = vector3{portable_cos(a), portable_sin(a), 0.0};
     shape_norm[i] = shape_def[i];
   }
 }
@@ -81,7 +82,7 @@ double scale_func(double time, double t) {
     return f <= 0.5 ? 2.0 : 1.0;
   }
   double e = 4 * (f - 0.5);
-  return 0.5 * (2 * std::pow(10.0, -(e * e)) + 1);
+  return 0.5 * (2 * portable_exp10(-(e * e)) + 1);
 }
 
 // tds[0] runs along the tube, tds[1] around the cross-section. A moving skin

@@ -50,7 +50,8 @@ void multiply_matrices(const double *a, const double *b, double *c) {
 // Returns 0 and leaves the vector alone when its length is zero or not a
 // number; any other length, however small, is divided out.
 int make_unit_vector(vector3 *a) {
-  double mag = std::pow(a->x * a->x + a->y * a->y + a->z * a->z, 0.5);
+  // The power 0.5 as the square root, which every build rounds alike.
+  double mag = std::sqrt(a->x * a->x + a->y * a->y + a->z * a->z);
   if (mag == 0.0 || std::isnan(mag)) {
     return 0;
   }
