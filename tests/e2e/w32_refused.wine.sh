@@ -42,6 +42,6 @@ expect_skip "$reason"
 touch "$work/home/ready"
 expect_skip "qemu-i386 is not enabled in $work/not-binfmt"
 # Never set up.
-rm -rf "$work/home"
+rm -rf "${work:?}/home"
 expect_skip "the emulation is not set up in $work/home"
 echo "refusals: skipped with the reason each time"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The 32-bit Windows build, checked as files: machines whose kernel runs no
-# 32-bit code (CI's among them) cannot run it, not even under Wine.
+# The 32-bit Windows build, checked as files, where the machine refuses the
+# emulation that runs it (scripts/setup-w32; scripts/test runs this then):
 # torvane.scr is a 32-bit GUI program that needs no MinGW DLL and carries its
 # resources, its name and its version block (read back with windres);
 # `cmake --install` strips it; the installer is a 32-bit program holding that
