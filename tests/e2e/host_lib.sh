@@ -70,9 +70,11 @@ saver_ends_within() {
 # wait_for_end SECONDS: waits until the saver has ended, at most SECONDS;
 # sets SAVER_STATUS, or fails if it is still running.
 wait_for_end() {
-  saver_ends_within "$(awk "BEGIN { print $1 * $E2E_PATIENCE }")" && return 0
+  local limit
+  limit=$(awk "BEGIN { print $1 * $E2E_PATIENCE }")
+  saver_ends_within "$limit" && return 0
   kill "$SAVER_PID" 2>/dev/null || true
-  fail "the saver was still running after $1 s"
+  fail "the saver was still running after $limit s"
 }
 
 # Loop tests count how each round ended and judge all rounds at the end, so
