@@ -85,3 +85,14 @@ kill -TERM "$SAVER_PID"
 wait_for_end 1
 expect_ended_by TERM
 echo "-window: the stored skin again, no frame rate; SIGTERM ended it"
+
+# What XScreenSaver's pane passes for "Skin 1": skin 1, whatever is stored.
+start_saver -skin 1
+window=$(wait_for_window Torvane)
+wait_for_lit "$TORVANE_OUT/skin1.png" 0.10 "$window"
+r=$(mean_of "$TORVANE_OUT/skin1.png" R) g=$(mean_of "$TORVANE_OUT/skin1.png" G) b=$(mean_of "$TORVANE_OUT/skin1.png" B)
+awk "BEGIN { exit !($r > $g && $g > $b) }" || fail "-skin 1 over a stored skin 2 is not orange (red $r, green $g, blue $b)"
+kill -TERM "$SAVER_PID"
+wait_for_end 1
+expect_ended_by TERM
+echo "-skin 1: skin 1 over the stored skin 2"
