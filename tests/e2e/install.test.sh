@@ -57,7 +57,7 @@ done
 # Every menu offers torvane's own settings first, and that choice passes nothing.
 menus=$(grep -c '<select ' "$xml")
 stored=$(tr '\n' ' ' <"$xml" | grep -oE '<select [^>]*> *<option [^>]*>' |
-         grep -cE '_label="[A-Z][a-z]* as in Torvane Settings"/>')
+         grep -cE '_label="[A-Z][a-z ]* as in Torvane Settings"/>')
 [ "$menus" -eq 8 ] && [ "$stored" -eq "$menus" ] ||
   fail "xml: $stored of $menus menus start with their own \"as in Torvane Settings\""
 

@@ -254,7 +254,7 @@ std::string hack_options_usage() {
   usage_line(&text, "-delay N", "a frame every N microseconds, or as fast as they");
   usage_line(&text, "", "are drawn when they take longer (0 to " + std::to_string(max_delay) + ";");
   usage_line(&text, "", "by default " + std::to_string(default_frame_delay) + "); 0: as fast as possible");
-  usage_line(&text, "-fps", "show the frames per second in a corner");
+  usage_line(&text, "-fps", "show frames per second, load and polygons in a corner");
   for (const number_option &n : number_options)
     usage_line(&text, std::string("-") + n.name + " N",
                std::string(n.what) + ", " + std::to_string(n.range.low) + " to " +
