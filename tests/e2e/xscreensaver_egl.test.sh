@@ -9,7 +9,8 @@ source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 e2e_begin
 start_xvfb 640x480x24 -extension GLX
 host_settings_in "$(mktemp -d)"
-xdpyinfo -queryExtensions | grep -q GLX && fail "the server has GLX"
+extensions=$(xdpyinfo -queryExtensions)
+grep -q GLX <<<"$extensions" && fail "the server has GLX"
 
 start_saver --root
 wait_for_lit "$TORVANE_OUT/no-glx.png" 0.10
