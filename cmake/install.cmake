@@ -1,11 +1,12 @@
 # Linux install: the program in bin/ and, for XScreenSaver, under
 # libexec/xscreensaver/ (a link to it) with its description in
 # share/xscreensaver/config/: with the prefix /usr these are the folders
-# where Debian's XScreenSaver daemon and xscreensaver-settings look. Also a
-# desktop entry that opens the settings dialog, its icon in the hicolor
-# theme at 16 to 256 pixels (drawn by texgen), a section 6 manual page, and
-# the package's copyright and changelog. cmake/package.cmake makes a Debian
-# package of it all.
+# where Debian's XScreenSaver daemon and xscreensaver-settings look. Its
+# entry in share/applications/screensavers/ offers it to mate-screensaver,
+# which runs it as a hack too. Also a desktop entry that opens the settings
+# dialog, its icon in the hicolor theme at 16 to 256 pixels (drawn by
+# texgen), a section 6 manual page, and the package's copyright and
+# changelog. cmake/package.cmake makes a Debian package of it all.
 if(WIN32)
   return()
 endif()
@@ -22,6 +23,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/torvane.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
 install(FILES ${PROJECT_SOURCE_DIR}/res/torvane.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/res/torvane-screensaver.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications/screensavers RENAME torvane.desktop)
 
 set(icons_dir ${CMAKE_BINARY_DIR}/hicolor)
 add_custom_command(

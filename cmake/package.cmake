@@ -18,7 +18,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS xscreensaver)
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver | mate-screensaver")
 # Control files with the permissions Debian's tools expect.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The summary is the synopsis; CPack indents these lines and marks the empty one.
@@ -28,5 +28,6 @@ curves in space, with bumps travelling along it while the whole scene
 tumbles slowly, in one of four skins and with an optional reflection.
 
 It runs full screen, as a preview or as its settings dialog, and as a hack
-for XScreenSaver, whose settings program offers all of its settings.")
+for XScreenSaver, whose settings program offers all of its settings, and
+for mate-screensaver.")
 include(CPack)

@@ -17,7 +17,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine
 // What WinMain does once its scan has chosen ss_mode (and, for a preview,
 // hInvokedParent): the dialog, the password request's end, or the saver
 // window and its main loop. For a home that knows the mode without a
-// command line (XScreenSaver's forms on Linux name the window directly).
+// command line. (XScreenSaver's forms on Linux make the window with
+// InitApplication and InitInstance and run a paced loop of their own.)
 int ss_run(HINSTANCE hInstance, HINSTANCE hPrevInstance, int nCmdShow);
 int InitApplication(HINSTANCE hInstance);
 int InitInstance(HINSTANCE hInstance, int nCmdShow);

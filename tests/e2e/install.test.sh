@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # cmake --install lays out the program, its link among XScreenSaver's hacks,
-# the XScreenSaver description, the desktop entry, its icons, the manual
-# page and the package's documents.
+# the XScreenSaver description, the desktop entry, MATE's screensaver entry,
+# its icons, the manual page and the package's documents.
 source "$TORVANE_E2E_LIB"
 e2e_begin
 prefix=$(mktemp -d)
@@ -54,12 +54,26 @@ for label in "Frame rate" "Rotation speed" "Bump speed" "Curve resolution" "Revo
              "Smooth bumps" "Move texture with bumps" "Environmental lighting" "Multitexture"; do
   grep -q "_label=\"$label" "$xml" || fail "xml: no control \"$label\""
 done
+# Every menu offers torvane's own settings first, and that choice passes nothing.
+menus=$(grep -c '<select ' "$xml")
+stored=$(tr '\n' ' ' <"$xml" | grep -oE '<select [^>]*> *<option [^>]*>' |
+         grep -cE '_label="[A-Z][a-z ]* as in Torvane Settings"/>')
+[ "$menus" -eq 8 ] && [ "$stored" -eq "$menus" ] ||
+  fail "xml: $stored of $menus menus start with their own \"as in Torvane Settings\""
 
 desktop="$prefix/share/applications/torvane.desktop"
 [ -f "$desktop" ] || fail "no $desktop"
 grep -qx 'Exec=torvane /c' "$desktop" || fail "desktop entry: not opening the settings"
 grep -qx 'Icon=torvane' "$desktop" || fail "desktop entry: no icon"
 grep -qx 'Type=Application' "$desktop" || fail "desktop entry: no type"
+
+# mate-screensaver lists the files of applications/screensavers/.
+screensaver="$prefix/share/applications/screensavers/torvane.desktop"
+[ -f "$screensaver" ] || fail "no $screensaver"
+desktop-file-validate "$screensaver" | grep -v 'does not contain a registered main category' &&
+  fail "MATE's entry: $(desktop-file-validate "$screensaver")"
+grep -qx 'Exec=torvane --root' "$screensaver" || fail "MATE's entry: not running the hack"
+grep -qx 'Categories=Screensaver;' "$screensaver" || fail "MATE's entry: not a screensaver"
 
 for size in 16 22 24 32 48 64 128 256; do
   icon="$prefix/share/icons/hicolor/${size}x${size}/apps/torvane.png"

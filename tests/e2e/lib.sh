@@ -1,12 +1,13 @@
 # Helpers for the end-to-end scripts: a private Xvfb per test, screenshots.
 # Source it; it sets DISPLAY and stops the server when the script ends.
 
-# start_xvfb [WxHxD]: starts Xvfb on a free display and exports DISPLAY.
+# start_xvfb [WxHxD [XVFB_ARGUMENT...]]: starts Xvfb on a free display and
+# exports DISPLAY.
 start_xvfb() {
   local screen="${1:-1280x720x24}" fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset "${@:2}" 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   local num
   read -r num <"$fifo"

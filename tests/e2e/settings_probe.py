@@ -2,9 +2,9 @@
 """Reads xscreensaver-settings through the accessibility bus, as a screen
 reader would, while it runs in the same session: whether torvane is listed
 and described, what its Settings... pane offers, and the command line the
-pane builds before and after some of its controls are changed. Prints one
-"key: value" line for each finding; saves a picture of the pane as
-OUTPUT_PNG.
+pane builds at first and after each of its controls is changed in turn,
+then keeps the changes with Save. Prints one "key: value" line for each
+finding; saves a picture of the pane as OUTPUT_PNG.
 
   settings_probe.py OUTPUT_PNG
 """
@@ -120,14 +120,37 @@ def main():
                     sys.argv[1]], check=True)
     print(f"pane: {extents.width}x{extents.height}+{extents.x}+{extents.y}")
 
-    click(named(pane, "check box", "Show frame rate"))
-    choose(pane, "Skin 1", "Skin 4")
-    choose(pane, "Original curve", "Sphere 2 curve")
-    time.sleep(1)
-    print("command after: " + command_line(pane))
+    def changed(what):
+        time.sleep(0.5)
+        print(f"after {what}: " + command_line(pane))
 
-    click(named(pane, "push button", "Cancel"))
+    # The sliders in the pane's order; the frame rate's shows the delay
+    # turned around, which at its middle is the same.
+    sliders = [n for n in nodes(pane) if n.get_role_name() == "slider"]
+    for slider, (label, value) in zip(sliders, SLIDERS):
+        Atspi.Value.set_current_value(slider, value)
+        changed(label)
+    click(named(pane, "check box", "Show frame rate"))
+    changed("Show frame rate")
+    for menu, item in MENUS:
+        choose(pane, menu, item)
+        changed(item)
+
+    click(named(pane, "push button", "Save"))
+    time.sleep(1)
     click(named(app, "menu item", "Quit"))
+
+
+SLIDERS = [("Frame rate", 50000), ("Rotation speed", 300), ("Bump speed", 120),
+           ("Curve resolution", 250), ("Revolution resolution", 20)]
+MENUS = [("Skin as in Torvane Settings", "Skin 3"),
+         ("Curve as in Torvane Settings", "Sphere 1 curve"),
+         ("Filtering as in Torvane Settings", "No bilinear filtering"),
+         ("Bumps as in Torvane Settings", "Animated bumps"),
+         ("Bump shape as in Torvane Settings", "Smooth bumps"),
+         ("Texture as in Torvane Settings", "Move texture with bumps"),
+         ("Reflection as in Torvane Settings", "Environmental lighting"),
+         ("Multitexture as in Torvane Settings", "Multitexture (if available)")]
 
 
 if __name__ == "__main__":

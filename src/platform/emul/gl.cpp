@@ -7,6 +7,7 @@
 // the renderer rasterizes the frame while the program lets go of the context
 // and sleeps; the swap itself waits for the next call that binds a context,
 // deletes one, swaps, or changes the window's surface.
+#include "platform/emul/frame_overlay.h"
 #include "platform/emul/internal.h"
 
 namespace {
@@ -26,6 +27,8 @@ binding current;
 // The frame SwapBuffers handed over and nobody has presented yet: its
 // window and the context that drew it.
 binding pending;
+
+void (*overlay)();
 
 window_record *window_of(HDC hdc) { return find_window(reinterpret_cast<HWND>(hdc)); }
 
@@ -97,6 +100,7 @@ BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR *) {
 BOOL WINAPI SwapBuffers(HDC hdc) {
   window_record *w = surfaced_window(hdc);
   if (!w) return FALSE;
+  if (overlay && current.window == w) overlay();
   bool drawn_over = pending.window == w;
   present_pending_swap();
   if (drawn_over) return TRUE;
@@ -106,6 +110,8 @@ BOOL WINAPI SwapBuffers(HDC hdc) {
   pending = current;
   return TRUE;
 }
+
+void set_frame_overlay(void (*draw)()) { overlay = draw; }
 
 HGLRC WINAPI wglCreateContext(HDC hdc) {
   window_record *w = surfaced_window(hdc);

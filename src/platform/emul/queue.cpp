@@ -2,7 +2,6 @@
 // on every PeekMessageA, and the quit message once the queue is empty.
 #include <deque>
 
-#include "platform/emul/frame_pacer.h"
 #include "platform/emul/internal.h"
 #include "platform/posix/termination.h"
 
@@ -45,17 +44,11 @@ void queue_message(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   queue.push_back(MSG{hWnd, message, wParam, lParam, 0, {}});
 }
 
-// The main loop draws a frame whenever this finds nothing, so with frame
-// pacing on it finds nothing only once the next frame is due; input and
-// signals that come meanwhile are handled at once.
 BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
                          UINT wRemoveMsg) {
-  do {
-    close_on_termination();
-    if (const window_system *backend = connected_window_system()) backend->pump();
-    if (take_message(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, wRemoveMsg)) return TRUE;
-  } while (!frame_due());
-  return FALSE;
+  close_on_termination();
+  if (const window_system *backend = connected_window_system()) backend->pump();
+  return take_message(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, wRemoveMsg) ? TRUE : FALSE;
 }
 
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {

@@ -42,7 +42,7 @@ struct window_system {
   // box during start-up), so a window can vanish before its creation ends.
   void (*pump)();
   // Waits until there may be events to pump, a signal comes, or the
-  // nanoseconds have passed (the frame pacing of XScreenSaver's forms).
+  // nanoseconds have passed (a loop that paces its frames).
   void (*wait_for_events)(long long nanoseconds);
 
   // Creates the native window for `w` (size and kind filled in) and returns

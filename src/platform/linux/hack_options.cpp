@@ -7,8 +7,7 @@
 
 #include "settings/settings.h"
 
-// XScreenSaver's usual delay for its GL hacks. Where frames cost more, the
-// pacer's processor share slows them (frame_pacer.h).
+// XScreenSaver's usual delay for its GL hacks: about 33 frames a second.
 const long default_frame_delay = 30000;
 
 namespace {
@@ -18,15 +17,19 @@ struct number_option {
   int *setting;
   setting_range range;
   const char *what;  // what the usage and the messages call it
+  // XScreenSaver's settings pane shows it as a slider, which always shows
+  // a number and passes none at its default: without the option the
+  // setting is its default, not the stored one.
+  bool slider;
 };
 
 // The dialog's sliders and their ranges, and the skin's buttons.
 const number_option number_options[] = {
-    {"speed", &animation_speed, animation_speed_range, "rotation speed"},
-    {"segments", &curve_segments, curve_segments_range, "curve resolution"},
-    {"points", &shape_points, shape_points_range, "revolution resolution"},
-    {"bump-speed", &bump_speed, bump_speed_range, "bump speed"},
-    {"skin", &skin_id, {default_skin_id, 1, skin_count}, "skin"},
+    {"speed", &animation_speed, animation_speed_range, "rotation speed", true},
+    {"segments", &curve_segments, curve_segments_range, "curve resolution", true},
+    {"points", &shape_points, shape_points_range, "revolution resolution", true},
+    {"bump-speed", &bump_speed, bump_speed_range, "bump speed", true},
+    {"skin", &skin_id, {default_skin_id, 1, skin_count}, "skin", false},
 };
 
 struct switch_option {
@@ -196,6 +199,13 @@ void read_option(line_reader &r) {
 
 }  // namespace
 
+std::vector<setting_value> slider_defaults() {
+  std::vector<setting_value> defaults;
+  for (const number_option &n : number_options)
+    if (n.slider) defaults.push_back({n.setting, n.range.initial});
+  return defaults;
+}
+
 unsigned long parse_window_id(const char *text) {
   if (!text || !*text) return 0;
   bool hex = text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
@@ -241,11 +251,10 @@ std::string hack_options_usage() {
   usage_line(&text, "", "or on the root window itself when it is not set");
   usage_line(&text, "-window-id ID", "draw into the X window ID (hex 0x... or decimal)");
   usage_line(&text, "-window", "draw in a window of its own (without -root or -window-id)");
-  usage_line(&text, "-delay N", "at least N microseconds between frames");
-  usage_line(&text, "", "(0 to " + std::to_string(max_delay) + "; by default " +
-                            std::to_string(default_frame_delay) + "); frames also keep");
-  usage_line(&text, "", "to a tenth of a processor, unless the delay is 0");
-  usage_line(&text, "-fps", "show the frames per second in a corner");
+  usage_line(&text, "-delay N", "a frame every N microseconds, or as fast as they");
+  usage_line(&text, "", "are drawn when they take longer (0 to " + std::to_string(max_delay) + ";");
+  usage_line(&text, "", "by default " + std::to_string(default_frame_delay) + "); 0: as fast as possible");
+  usage_line(&text, "-fps", "show frames per second, load and polygons in a corner");
   for (const number_option &n : number_options)
     usage_line(&text, std::string("-") + n.name + " N",
                std::string(n.what) + ", " + std::to_string(n.range.low) + " to " +
@@ -253,6 +262,8 @@ std::string hack_options_usage() {
   usage_line(&text, "-curve NAME", "original, sphere1 or sphere2");
   for (const switch_option &s : switch_options)
     usage_line(&text, std::string("-[no-]") + s.name, s.what);
-  text += "  These replace the stored settings for this run only.\n";
+  text += "  These replace the stored settings for this run only. Without them, the\n"
+          "  numbers are their defaults, as XScreenSaver's sliders show them; skin,\n"
+          "  curve and switches are those stored with 'torvane /c'.\n";
   return text;
 }

@@ -26,7 +26,7 @@ struct option_value {
 struct hack_options {
   hack_target target;
   unsigned long window;
-  long delay;  // microseconds at least from the end of one frame to the start of the next
+  long delay;  // microseconds from the start of one frame to the start of the next
   bool fps;
   std::vector<setting_value> settings;  // in the order given; a later one wins
   std::vector<option_value> options;
@@ -44,6 +44,11 @@ bool is_hack_option(const char *argument);
 // xscreensaver_window is $XSCREENSAVER_WINDOW, or null. Reading stops at
 // the first error.
 hack_options read_hack_options(int argc, const char *const *argv, const char *xscreensaver_window);
+
+// The settings XScreenSaver's pane shows as sliders, at their defaults. A
+// slider always shows a number, and passes none at its default: a hack
+// takes these defaults before its options, not the stored values.
+std::vector<setting_value> slider_defaults();
 
 // A window id in hexadecimal (0x...) or decimal; 0 for anything else, which
 // no window has.

@@ -1,8 +1,9 @@
 // The Linux entry point: the arguments, joined with single blanks, are the
 // Windows-style command line the saver scans; XScreenSaver's forms run the
 // saver as a hack drawing into the X window they name. The saver runs on
-// Wayland or X11 (window_system_choice.h), with GTK for its dialogs on the
-// same one.
+// Wayland or X11 (window_system_choice.h), with GTK for its dialogs and
+// message boxes on the same one; a hack has no dialogs, and says its
+// messages on stderr (hack_messages.h).
 #include <cstdio>
 #include <cstdlib>
 
@@ -28,7 +29,7 @@ int main(int argc, char **argv) {
                                                  std::getenv("WAYLAND_DISPLAY"), choice.as_hack);
   use_window_system(kind == WINDOW_SYSTEM_WAYLAND ? wayland_window_system() : x11_window_system());
   setenv("GDK_BACKEND", window_system_gdk_name(kind), 0);
-  use_dialog_toolkit(gtk_dialog_toolkit());
+  if (!choice.as_hack) use_dialog_toolkit(gtk_dialog_toolkit());
   int status = choice.as_hack ? run_hack(choice.hack)
                               : WinMain(nullptr, nullptr, &choice.command_line[0], SW_SHOWDEFAULT);
   finish_if_terminated();

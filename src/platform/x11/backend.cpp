@@ -1,4 +1,4 @@
-// The X11 window system: Xlib windows and events, GLX surfaces and contexts.
+// The X11 window system: Xlib windows and events, GL through EGL.
 #include "platform/x11/backend.h"
 
 #include "platform/x11/display.h"
@@ -30,17 +30,17 @@ const window_system x11 = {
     x11_client_size,
     x11_set_cursor_visible,
     x11_cursor_pos,
-    glx_bits_per_pixel,
-    glx_choose_pixel_format,
-    glx_create_surface,
-    glx_resize_surface,
-    glx_create_context,
-    glx_make_current,
+    x11_bits_per_pixel,
+    x11_choose_pixel_format,
+    x11_create_surface,
+    x11_resize_surface,
+    x11_create_context,
+    x11_make_current,
     x11_window_gone,
-    glx_delete_context,
-    glx_flush,
-    glx_swap_buffers,
-    glx_proc_address,
+    x11_delete_context,
+    x11_flush,
+    x11_swap_buffers,
+    x11_proc_address,
 };
 
 }  // namespace

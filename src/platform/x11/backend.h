@@ -1,6 +1,6 @@
 // What the X11 backend's files share. A window handle is the X window id of
 // the saver window; GL draws into a child window with the pixel format's
-// visual (glx.cpp).
+// visual (egl.cpp).
 #pragma once
 
 #include <X11/Xlib.h>
@@ -56,15 +56,15 @@ bool x11_cursor_pos(POINT *point);
 // The pointer's position on the screen and which modifiers are down.
 bool x11_query_pointer(POINT *at, unsigned int *state);
 
-// glx.cpp
-int glx_bits_per_pixel();
-int glx_choose_pixel_format(const window_record *w, const PIXELFORMATDESCRIPTOR &pfd);
-gl_surface *glx_create_surface(window_record *w, int format);
-void glx_resize_surface(window_record *w);
-void glx_destroy_surface(gl_surface *surface);
-HGLRC glx_create_context(window_record *w);
-bool glx_make_current(window_record *w, HGLRC context);
-bool glx_delete_context(HGLRC context);
-void glx_flush(window_record *w);
-bool glx_swap_buffers(window_record *w);
-PROC glx_proc_address(const char *name);
+// egl.cpp: GL through EGL.
+int x11_bits_per_pixel();
+int x11_choose_pixel_format(const window_record *w, const PIXELFORMATDESCRIPTOR &pfd);
+gl_surface *x11_create_surface(window_record *w, int format);
+void x11_resize_surface(window_record *w);
+void x11_destroy_surface(gl_surface *surface);
+HGLRC x11_create_context(window_record *w);
+bool x11_make_current(window_record *w, HGLRC context);
+bool x11_delete_context(HGLRC context);
+void x11_flush(window_record *w);
+bool x11_swap_buffers(window_record *w);
+PROC x11_proc_address(const char *name);

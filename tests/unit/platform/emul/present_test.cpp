@@ -2,9 +2,11 @@
 // emul/gl.cpp over a window system that records what it is asked to do.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "platform/emul/frame_overlay.h"
 #include "platform/emul/window_system.h"
 #include "quiet_window_system.h"
 
@@ -227,6 +229,24 @@ TEST_F(presenting, binding_on_another_window_first_shows_the_frame_pending_elsew
   std::string bound_other = "make_current(" + name_of(other) + ", " + name_of(other_context) + ")";
   EXPECT_EQ(backend_log, (lines{bound_other, "make_current(" + w() + ", " + c() + ")",
                                 "swap_buffers(" + w() + ")", bound_other}));
+}
+
+void note_overlay() { note("overlay"); }
+
+TEST_F(presenting, an_overlay_is_drawn_over_the_frame_with_its_context_before_the_flush_and_only_then) {
+  set_frame_overlay(note_overlay);
+  frame(window, context);
+  EXPECT_EQ(backend_log, (lines{"make_current(" + w() + ", " + c() + ")", "overlay", "flush(" + w() + ")",
+                                "make_current(none, none)"}));
+  // A swap with no context of the program drawing on the window: no overlay.
+  backend_log.clear();
+  SwapBuffers(GetDC(window));
+  EXPECT_EQ(std::count(backend_log.begin(), backend_log.end(), "overlay"), 0);
+  set_frame_overlay(nullptr);
+  backend_log.clear();
+  frame(window, context);
+  EXPECT_EQ(backend_log, (lines{"make_current(" + w() + ", " + c() + ")", "flush(" + w() + ")",
+                                "make_current(none, none)"}));
 }
 
 }  // namespace

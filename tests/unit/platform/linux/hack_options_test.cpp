@@ -156,6 +156,22 @@ TEST(HackOptions, UnknownOptionsAndWordsAreNamed) {
   EXPECT_TRUE(hack.settings.empty());
 }
 
+// XScreenSaver's pane shows these as sliders, which pass nothing at their
+// defaults: a hack starts from the defaults, not the stored values. The
+// skin, a menu there, is not among them.
+TEST(HackOptions, TheSlidersSettingsStartFromTheirDefaults) {
+  std::vector<setting_value> defaults = slider_defaults();
+  ASSERT_EQ(defaults.size(), 4u);
+  EXPECT_EQ(defaults[0].setting, &animation_speed);
+  EXPECT_EQ(defaults[0].value, 100);
+  EXPECT_EQ(defaults[1].setting, &curve_segments);
+  EXPECT_EQ(defaults[1].value, 170);
+  EXPECT_EQ(defaults[2].setting, &shape_points);
+  EXPECT_EQ(defaults[2].value, 10);
+  EXPECT_EQ(defaults[3].setting, &bump_speed);
+  EXPECT_EQ(defaults[3].value, 60);
+}
+
 TEST(HackOptions, HackOptionsAreWordsAfterADash) {
   for (const char *yes : {"-root", "-fps", "--x", "--window-id", "-delay", "-sp"})
     EXPECT_TRUE(is_hack_option(yes)) << yes;
