@@ -13,18 +13,6 @@ double dot_product(const vector3 *a, const vector3 *b) {
   return (a->x * b->x + a->y * b->y) + a->z * b->z;
 }
 
-void transform_point(const double *a, const vector3 *b, vector3 *c) {
-  c->x = a[0] * b->x + a[4] * b->y + a[8] * b->z + a[12];
-  c->y = a[1] * b->x + a[5] * b->y + a[9] * b->z + a[13];
-  c->z = a[2] * b->x + a[6] * b->y + a[10] * b->z + a[14];
-}
-
-void rotate_point(const double *a, const vector3 *b, vector3 *c) {
-  c->x = a[0] * b->x + a[4] * b->y + a[8] * b->z;
-  c->y = a[1] * b->x + a[5] * b->y + a[9] * b->z;
-  c->z = a[2] * b->x + a[6] * b->y + a[10] * b->z;
-}
-
 // Only the rotation blocks are multiplied. The sums are kept in a float, so
 // every entry of the product carries single precision: each product is formed
 // in double and the running sum is rounded to float after every addition.

@@ -1,5 +1,8 @@
 // One band of the tube, between two rings: a triangle strip with normals,
 // skin coordinates and reflection coordinates taken from the normals.
+#include <algorithm>
+#include <vector>
+
 #include "geometry/curves.h"
 #include "geometry/shape.h"
 #include "platform/win32.h"
@@ -21,9 +24,16 @@ void send_vertex(const vector3 &p) {
   glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z));
 }
 
-// Position j around the cross-section: 0 at the first point, 1 at the
-// repeated last one, so the skin wraps once around the tube.
-double around(int j) { return static_cast<double>(j) / (shape_points - 1); }
+// Position j around the cross-section, j / (shape_points - 1): 0 at the
+// first point, 1 at the repeated last one, so the skin wraps once around the
+// tube. Every vertex needs it, so each point's quotient is worked out once,
+// by the same division, when the count is set, rather than at each vertex.
+std::vector<double> around_table;
+
+const double *around() {
+  if (around_table.size() != static_cast<size_t>(std::max(shape_points, 0))) prepare_ring_drawing();
+  return around_table.data();
+}
 
 // The x and y of a vertex's normal address the reflection map; a vector3
 // starts with x and y, so its address serves as two doubles.
@@ -38,10 +48,10 @@ void select_unit(GLenum unit, GLuint texture, GLint env_mode) {
 
 // One vertex of a skinned strip: normal, skin coordinates (on unit 0 with
 // the reflection coordinates on unit 1 when multitextured), position.
-void skinned_vertex(const vector3 *ring, int j, float ring_t, bool multitextured) {
+inline void skinned_vertex(const vector3 *ring, int j, float ring_t, double around_j, bool multitextured) {
   send_normal(normal(ring, j));
   double texcoords[2];
-  texcoord_func(now_time, ring_t, around(j), texcoords);
+  texcoord_func(now_time, ring_t, around_j, texcoords);
   if (multitextured) {
     glMultiTexCoord2dvARB(GL_TEXTURE0_ARB, texcoords);
     glMultiTexCoord2dvARB(GL_TEXTURE1_ARB, reflection_coords(normal(ring, j)));
@@ -55,10 +65,11 @@ void skinned_vertex(const vector3 *ring, int j, float ring_t, bool multitextured
 // first; the band closes on the repeated last point.
 void skinned_strip(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t,
                    bool multitextured) {
+  const double *around_j = around();
   glBegin(GL_TRIANGLE_STRIP);
   for (int j = 0; j < shape_points; j++) {
-    skinned_vertex(prev_buf, j, prev_t, multitextured);
-    skinned_vertex(cur_buf, j, t, multitextured);
+    skinned_vertex(prev_buf, j, prev_t, around_j[j], multitextured);
+    skinned_vertex(cur_buf, j, t, around_j[j], multitextured);
   }
   glEnd();
 }
@@ -92,6 +103,11 @@ void add_reflection(const vector3 *prev_buf, const vector3 *cur_buf) {
 }
 
 }  // namespace
+
+void prepare_ring_drawing() {
+  around_table.resize(static_cast<size_t>(std::max(shape_points, 0)));
+  for (int j = 0; j < shape_points; j++) around_table[j] = static_cast<double>(j) / (shape_points - 1);
+}
 
 // Skin and reflection in one pass when the extension allows it: skin as a
 // decal on unit 0 (it replaces the lit colour), reflection blended on unit 1.

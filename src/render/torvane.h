@@ -17,6 +17,9 @@ int oglSetPixelFormat(HDC hDC, BYTE type, DWORD flags);
 void resize(int width, int height);
 void load_texture(int name, const void *texture, int tex_width, int tex_height);
 
+// Sizes the ring drawing's own table for shape_points; start-up calls it,
+// and draw_ring again when the count has changed since.
+void prepare_ring_drawing();
 void draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t);
 void _draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t);
 
