@@ -20,6 +20,7 @@
 
 #include "fakes/null_gl.h"
 #include "render/torvane.h"
+#include "rounds.h"
 #include "settings/settings.h"
 #include "straight_line_frame.h"
 #include "unit/render/allocation_count.h"
@@ -92,11 +93,6 @@ phase run(int (*frame)(HWND), double seconds) {
   return p;
 }
 
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 bool compare(int rings, int points, double seconds, int rounds) {
   curve_segments = rings;
   shape_points = points;
@@ -124,11 +120,10 @@ bool compare(int rings, int points, double seconds, int rounds) {
     ratios.push_back(saver_us.back() / straight_us.back());
   }
   ss_shutdown(window);
-  std::printf("  saver %8.1f us/frame   straight loop %8.1f us/frame   ratio %.3f "
-              "(rounds %.3f to %.3f)   allocations %ld\n\n",
-              median(saver_us), median(straight_us), median(ratios),
-              *std::min_element(ratios.begin(), ratios.end()),
-              *std::max_element(ratios.begin(), ratios.end()), allocations);
+  std::printf("  us per frame: saver %s, straight loop %s\n  saver / straight loop: %s   "
+              "allocations in the saver's frames: %ld\n\n",
+              spread(saver_us, "%.1f").c_str(), spread(straight_us, "%.1f").c_str(),
+              spread(ratios, "%.3f").c_str(), allocations);
   return true;
 }
 

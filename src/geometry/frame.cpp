@@ -103,14 +103,23 @@ void make_mat(double t0, double *oldmat, vector3 *prev_d1) {
   set_translation(oldmat, &pos);
 }
 
+// The arrays do not overlap each other or the matrix, so the matrix and each
+// source point are read into locals first: the compiler can then keep them
+// in registers instead of reading them again after every store.
 void transform_points(const double *mat, const vector3 *src, vector3 *dst, int cnt) {
+  double frame[16];
+  std::copy(mat, mat + 16, frame);
   for (int i = 0; i < cnt; i++) {
-    transform_point(mat, &src[i], &dst[i]);
+    const vector3 point = src[i];
+    transform_point(frame, &point, &dst[i]);
   }
 }
 
 void rotate_points(const double *mat, const vector3 *src, vector3 *dst, int cnt) {
+  double frame[16];
+  std::copy(mat, mat + 16, frame);
   for (int i = 0; i < cnt; i++) {
-    rotate_point(mat, &src[i], &dst[i]);
+    const vector3 normal = src[i];
+    rotate_point(frame, &normal, &dst[i]);
   }
 }

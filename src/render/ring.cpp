@@ -48,28 +48,31 @@ void select_unit(GLenum unit, GLuint texture, GLint env_mode) {
 
 // One vertex of a skinned strip: normal, skin coordinates (on unit 0 with
 // the reflection coordinates on unit 1 when multitextured), position.
-inline void skinned_vertex(const vector3 *ring, int j, float ring_t, double around_j, bool multitextured) {
-  send_normal(normal(ring, j));
+template <bool multitextured>
+void skinned_vertex(const vector3 &p, const vector3 &n, float ring_t, double around_j) {
+  send_normal(n);
   double texcoords[2];
   texcoord_func(now_time, ring_t, around_j, texcoords);
-  if (multitextured) {
+  if constexpr (multitextured) {
     glMultiTexCoord2dvARB(GL_TEXTURE0_ARB, texcoords);
-    glMultiTexCoord2dvARB(GL_TEXTURE1_ARB, reflection_coords(normal(ring, j)));
+    glMultiTexCoord2dvARB(GL_TEXTURE1_ARB, reflection_coords(n));
   } else {
     glTexCoord2dv(texcoords);
   }
-  send_vertex(position(ring, j));
+  send_vertex(p);
 }
 
 // Point j of the previous ring, then point j of the current one, point 0
-// first; the band closes on the repeated last point.
-void skinned_strip(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t,
-                   bool multitextured) {
+// first; the band closes on the repeated last point. One loop for each
+// kind of strip, so that neither asks at every vertex which it is.
+template <bool multitextured>
+void skinned_strip(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t) {
+  const int n = shape_points;
   const double *around_j = around();
   glBegin(GL_TRIANGLE_STRIP);
-  for (int j = 0; j < shape_points; j++) {
-    skinned_vertex(prev_buf, j, prev_t, around_j[j], multitextured);
-    skinned_vertex(cur_buf, j, t, around_j[j], multitextured);
+  for (int j = 0; j < n; j++) {
+    skinned_vertex<multitextured>(prev_buf[j], prev_buf[n + j], prev_t, around_j[j]);
+    skinned_vertex<multitextured>(cur_buf[j], cur_buf[n + j], t, around_j[j]);
   }
   glEnd();
 }
@@ -121,11 +124,11 @@ void draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, fl
   select_unit(GL_TEXTURE0_ARB, 0, GL_DECAL);
   select_unit(GL_TEXTURE1_ARB, 1, GL_BLEND);
   glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, light_color);
-  skinned_strip(prev_buf, cur_buf, prev_t, t, true);
+  skinned_strip<true>(prev_buf, cur_buf, prev_t, t);
 }
 
 // A lit, skinned pass, then the reflection added on top when asked for.
 void _draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t) {
-  skinned_strip(prev_buf, cur_buf, prev_t, t, false);
+  skinned_strip<false>(prev_buf, cur_buf, prev_t, t);
   if (user_options & OPT_ENV_LIGHTING) add_reflection(prev_buf, cur_buf);
 }
