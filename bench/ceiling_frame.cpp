@@ -9,8 +9,6 @@
 #include "geometry/ring.h"
 #include "geometry/shape.h"
 #include "platform/emul/window_system.h"
-#include "render/colors.h"
-#include "render/multitex.h"
 #include "render/torvane.h"
 #include "settings/settings.h"
 
@@ -40,9 +38,8 @@ std::vector<GLsizei> counts;
 
 // As draw_ring chooses.
 drawing_path path_of_options() {
-  if (!(user_options & OPT_ENV_LIGHTING)) return SKIN_ONLY;
-  if (multitexturing_enabled && (user_options & OPT_MULTITEXTURE)) return ONE_MULTITEXTURE_PASS;
-  return TWO_PASSES;
+  if (one_multitexture_pass()) return ONE_MULTITEXTURE_PASS;
+  return (user_options & OPT_ENV_LIGHTING) ? TWO_PASSES : SKIN_ONLY;
 }
 
 // Ring i's n points at curve parameter t, from positions and normals laid
@@ -92,58 +89,25 @@ void build_strips() {
   }
 }
 
-// The state changes of the saver's two-pass and single-pass paths
-// (render/ring.cpp), in its order.
-void reflection_pass_on() {
-  glDisable(GL_LIGHTING);
-  glBindTexture(GL_TEXTURE_2D, 1);
-  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, black_color);
-  glEnable(GL_POLYGON_OFFSET_FILL);
-  glPolygonOffset(0.0f, -3.0f);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_ONE, GL_ONE);
-}
-
-void reflection_pass_off() {
-  glDisable(GL_BLEND);
-  glEnable(GL_TEXTURE_2D);
-  glDisable(GL_POLYGON_OFFSET_FILL);
-  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, mat_color);
-  glBindTexture(GL_TEXTURE_2D, 0);
-  glEnable(GL_LIGHTING);
-}
-
-void multitexture_units() {
-  glActiveTexture(GL_TEXTURE0);
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, 0);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-  glActiveTexture(GL_TEXTURE1);
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, 1);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
-  glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, light_color);
-}
-
 void draw_per_band() {
   for (size_t b = 0; b < skin_firsts.size(); b++) {
-    if (path == ONE_MULTITEXTURE_PASS) multitexture_units();
+    if (path == ONE_MULTITEXTURE_PASS) set_multitexture_units();
     glDrawArrays(GL_TRIANGLE_STRIP, skin_firsts[b], strip_length);
     if (path != TWO_PASSES) continue;
-    reflection_pass_on();
+    begin_reflection_pass();
     glDrawArrays(GL_TRIANGLE_STRIP, reflection_firsts[b], strip_length);
-    reflection_pass_off();
+    end_reflection_pass();
   }
 }
 
 void draw_one_buffer() {
   const GLsizei bands = static_cast<GLsizei>(counts.size());
-  if (path == ONE_MULTITEXTURE_PASS) multitexture_units();
+  if (path == ONE_MULTITEXTURE_PASS) set_multitexture_units();
   glMultiDrawArrays(GL_TRIANGLE_STRIP, skin_firsts.data(), counts.data(), bands);
   if (path != TWO_PASSES) return;
-  reflection_pass_on();
+  begin_reflection_pass();
   glMultiDrawArrays(GL_TRIANGLE_STRIP, reflection_firsts.data(), counts.data(), bands);
-  reflection_pass_off();
+  end_reflection_pass();
 }
 
 void point_arrays_at(GLenum unit, size_t offset) {

@@ -77,17 +77,9 @@ void skinned_strip(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t
   glEnd();
 }
 
-// The reflection map added over the band just drawn: unlit, black material,
-// pulled towards the viewer so it passes the depth test on equal depths.
+// The reflection map added over the band just drawn.
 void add_reflection(const vector3 *prev_buf, const vector3 *cur_buf) {
-  glDisable(GL_LIGHTING);
-  glBindTexture(GL_TEXTURE_2D, 1);
-  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, black_color);
-  glEnable(GL_POLYGON_OFFSET_FILL);
-  glPolygonOffset(0.0f, -3.0f);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_ONE, GL_ONE);
-
+  begin_reflection_pass();
   glBegin(GL_TRIANGLE_STRIP);
   for (int j = 0; j < shape_points; j++) {
     glTexCoord2d(normal(prev_buf, j).x, normal(prev_buf, j).y);
@@ -96,13 +88,7 @@ void add_reflection(const vector3 *prev_buf, const vector3 *cur_buf) {
     send_vertex(position(cur_buf, j));
   }
   glEnd();
-
-  glDisable(GL_BLEND);
-  glEnable(GL_TEXTURE_2D);
-  glDisable(GL_POLYGON_OFFSET_FILL);
-  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, mat_color);
-  glBindTexture(GL_TEXTURE_2D, 0);
-  glEnable(GL_LIGHTING);
+  end_reflection_pass();
 }
 
 }  // namespace
@@ -112,18 +98,47 @@ void prepare_ring_drawing() {
   for (int j = 0; j < shape_points; j++) around_table[j] = static_cast<double>(j) / (shape_points - 1);
 }
 
-// Skin and reflection in one pass when the extension allows it: skin as a
-// decal on unit 0 (it replaces the lit colour), reflection blended on unit 1.
-// Everything is set again on every call, and nothing is restored.
-void draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t) {
-  if (!multitexturing_enabled || !(user_options & OPT_MULTITEXTURE) ||
-      !(user_options & OPT_ENV_LIGHTING)) {
-    _draw_ring(prev_buf, cur_buf, prev_t, t);
-    return;
-  }
+bool one_multitexture_pass() {
+  return multitexturing_enabled && (user_options & OPT_MULTITEXTURE) && (user_options & OPT_ENV_LIGHTING);
+}
+
+// Skin as a decal on unit 0 (it replaces the lit colour), reflection
+// blended on unit 1.
+void set_multitexture_units() {
   select_unit(GL_TEXTURE0_ARB, 0, GL_DECAL);
   select_unit(GL_TEXTURE1_ARB, 1, GL_BLEND);
   glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, light_color);
+}
+
+// Unlit, black material, pulled towards the viewer so that it passes the
+// depth test on the first pass's equal depths, and added.
+void begin_reflection_pass() {
+  glDisable(GL_LIGHTING);
+  glBindTexture(GL_TEXTURE_2D, 1);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, black_color);
+  glEnable(GL_POLYGON_OFFSET_FILL);
+  glPolygonOffset(0.0f, -3.0f);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_ONE, GL_ONE);
+}
+
+void end_reflection_pass() {
+  glDisable(GL_BLEND);
+  glEnable(GL_TEXTURE_2D);
+  glDisable(GL_POLYGON_OFFSET_FILL);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, mat_color);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  glEnable(GL_LIGHTING);
+}
+
+// Skin and reflection in one pass when the extension allows it. Everything
+// is set again on every call, and nothing is restored.
+void draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t) {
+  if (!one_multitexture_pass()) {
+    _draw_ring(prev_buf, cur_buf, prev_t, t);
+    return;
+  }
+  set_multitexture_units();
   skinned_strip<true>(prev_buf, cur_buf, prev_t, t);
 }
 
