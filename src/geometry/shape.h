@@ -36,21 +36,21 @@ inline double bump_travel(double time) { return bump_speed * time * 0.1; }
 // the first step.
 constexpr double skin_travel_span = 1024;
 
-// sin(now_time) for the swaying skin, taken once per value of the animation
-// time instead of once per vertex. The value is recognised by its bits, so
-// whoever sets now_time gets the sine of what was set. It starts as the
-// exact sine of +0.0 (all bits clear), which is +0.0.
-inline std::uint64_t sine_time_bits = 0;
-inline double sine_of_time = 0.0;
+// The swaying skin's 0.01 sin(now_time), worked out once per value of the
+// animation time instead of once per vertex. The value is recognised by its
+// bits, so whoever sets now_time gets the sway of what was set. It starts as
+// that of +0.0 (all bits clear), which is +0.0.
+inline std::uint64_t sway_time_bits = 0;
+inline double sway_of_time = 0.0;
 
-inline double sine_of_animation_time() {
+inline double skin_sway() {
   std::uint64_t bits;
   std::memcpy(&bits, &now_time, sizeof bits);
-  if (bits != sine_time_bits) {
-    sine_time_bits = bits;
-    sine_of_time = std::sin(now_time);
+  if (bits != sway_time_bits) {
+    sway_time_bits = bits;
+    sway_of_time = 0.01 * std::sin(now_time);
   }
-  return sine_of_time;
+  return sway_of_time;
 }
 
 }  // namespace shape_detail
@@ -65,6 +65,6 @@ inline void texcoord_func(double time, double t, double cx, double *tds) {
   if (user_options & OPT_MOVE_TEXTURE) {
     tds[0] = std::fmod(bump_travel(time), skin_travel_span) + bumps_per_loop * t;
   } else {
-    tds[0] = 30 * (t + 0.01 * sine_of_animation_time());
+    tds[0] = 30 * (t + skin_sway());
   }
 }
