@@ -1,134 +1,193 @@
-// How close the saver's frame loop comes to the rasterizer's limit. In one
-// process and on one 1280 x 720 window, rounds alternate the real loop body
-// (the queue drained, ss_draw, Sleep(1), as WinMain runs it) with the
-// ceiling (ceiling_frame.h) for the same time each, so that both see the
-// same machine; prints frames per second and their ratio at the default
-// 170 rings of 10 points and at the dialog's largest 500 x 50. Needs an X
-// display (under Xvfb: Mesa's software renderer); without one it says so and
-// ends with status 0.
+// The saver's processor time per frame against the rasterizer's limit. For
+// every tube size, drawing path and window size asked for, in one process
+// and on one window, rounds take turns between three ways of drawing the
+// same frame for the same processor time each:
+//   - the saver: its real loop body (the queue drained, ss_draw, Sleep(1),
+//     as WinMain runs it), its heap kept as the program keeps it;
+//   - the ceiling from one buffer (ceiling_frame.h): each pass over the
+//     whole tube in one draw call;
+//   - the ceiling per band: the saver's own order of GL calls, from the
+//     same buffer.
+// The time is the whole process's (the software renderer's threads too),
+// per frame, with each run's last frame finished; the drawing thread's
+// share is shown beside it. Ratios are per round, with their median and
+// spread, so a burst of load on a shared machine spoils one round rather
+// than the figure. Needs an X display large enough for the windows (under
+// Xvfb: Mesa's software renderer); without one it says so and ends with
+// status 0.
 //
-// Short phases and many rounds keep a changing load on the machine from
-// favouring either side; the median of the rounds' ratios shrugs off the
-// rounds that a burst of load spoiled.
+//   frame_ceiling_bench [--ms PHASE_MS] [--rounds N] [--tube RINGSxPOINTS]...
+//                       [--path OPTIONS]... [--window WIDTHxHEIGHT]...
 //
-//   frame_ceiling_bench [SECONDS_PER_PHASE [ROUNDS]]     (defaults 0.5 and 20)
+// Defaults: phases of 150 ms of processor time, 5 rounds, the tubes 170x10
+// and 500x50, the paths 0x03 (skin only), 0x43 (reflection in a second
+// pass) and 0xc3 (multitexture), the windows 640x480, 1280x720, 1920x1080
+// and 3840x2160.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "ceiling_frame.h"
+#include "frame_clock.h"
+#include "platform/linux/heap.h"
 #include "platform/win32.h"
+#include "render/multitex.h"
 #include "render/torvane.h"
+#include "rounds.h"
 #include "settings/settings.h"
 #include "test_window.h"
 
 namespace {
 
-using clock_type = std::chrono::steady_clock;
-
-struct rate {
-  long frames = 0;
-  double seconds = 0;
-  double fps() const { return seconds > 0 ? frames / seconds : 0; }
+struct size2 {
+  int a, b;
 };
 
-// Whole frames for at least `seconds`, and at least three of them.
-template <typename frame_function>
-rate run_for(double seconds, frame_function frame) {
-  rate r;
-  clock_type::time_point start = clock_type::now();
-  while (r.seconds < seconds || r.frames < 3) {
-    r.frames += frame();
-    r.seconds = std::chrono::duration<double>(clock_type::now() - start).count();
-  }
+struct settings {
+  double phase_seconds = 0.15;
+  int rounds = 5;
+  std::vector<size2> tubes, windows;
+  std::vector<int> paths;
+};
+
+// One run of frames: processor time of the process and of the drawing
+// thread, and how many frames.
+struct run {
+  double process = 0, thread = 0;
+  long frames = 0;
+  double ms_per_frame() const { return process * 1e3 / static_cast<double>(frames); }
+  double thread_ms_per_frame() const { return thread * 1e3 / static_cast<double>(frames); }
+};
+
+enum contender { SAVER, ONE_BUFFER, PER_BAND, contenders };
+
+// Frames until the process has used `seconds` of processor time, and at
+// least three; the last frame's work is finished before the clocks are read.
+template <typename draw_function, typename finish_function>
+run frames_for(double seconds, draw_function draw, finish_function finish) {
+  run r;
+  const double process0 = process_seconds(), thread0 = thread_seconds();
+  while (process_seconds() - process0 < seconds || r.frames < 3) r.frames += draw();
+  finish();
+  r.process = process_seconds() - process0;
+  r.thread = thread_seconds() - thread0;
   return r;
 }
 
-// One turn of WinMain's loop: a message if one waits, else a frame and the
-// millisecond's sleep. Returns the frames drawn.
-int saver_loop_turn(HWND hwnd) {
-  MSG msg;
-  if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-    return 0;
-  }
-  ss_draw(hwnd);
-  Sleep(1);
-  return 1;
-}
-
-rate saver_phase(HWND hwnd, double seconds) {
-  return run_for(seconds, [hwnd] { return saver_loop_turn(hwnd); });
-}
-
-rate ceiling_phase(HWND hwnd, double seconds) {
-  begin_ceiling(hwnd);
-  rate r = run_for(seconds, [] {
-    draw_ceiling_frame();
-    return 1;
-  });
+run run_contender(contender c, HWND hwnd, double seconds) {
+  if (c == SAVER)
+    return frames_for(seconds, [hwnd] { return saver_loop_turn(hwnd); }, [hwnd] { finish_frames(hwnd); });
+  begin_ceiling(hwnd, c == PER_BAND ? CEILING_PER_BAND : CEILING_ONE_BUFFER);
+  run r = frames_for(
+      seconds,
+      [] {
+        draw_ceiling_frame();
+        return 1;
+      },
+      [] {});
   end_ceiling();
   return r;
 }
 
-void add(rate &total, const rate &r) {
-  total.frames += r.frames;
-  total.seconds += r.seconds;
-}
-
-// Returns false when the renderer does not start.
-bool compare(int rings, int points, double seconds, int rounds) {
-  curve_segments = rings;
-  shape_points = points;
-  HWND hwnd = open_test_window(1280, 720);
+// One tube, path and window: rounds of the three, each round starting with
+// the next one. Returns false when the renderer does not start.
+bool compare(const settings &s, size2 tube, int options, size2 window) {
+  curve_segments = tube.a;
+  shape_points = tube.b;
+  user_options = options;
+  HWND hwnd = open_test_window(window.a, window.b);
   if (!hwnd || !ss_initialize(hwnd)) {
     std::printf("the renderer did not start\n");
     return false;
   }
-  std::printf("%d rings x %d points, 1280 x 720, %d rounds of %.1f s each\n", rings, points, rounds,
-              seconds);
-  std::printf("  round   saver fps  ceiling fps   ratio\n");
-  saver_phase(hwnd, seconds / 4);  // warm-up
-  ceiling_phase(hwnd, seconds / 4);
-  rate saver, ceiling;
-  std::vector<double> ratios;
-  for (int round = 1; round <= rounds; round++) {
-    rate s = saver_phase(hwnd, seconds);
-    rate c = ceiling_phase(hwnd, seconds);
-    ratios.push_back(s.fps() / c.fps());
-    std::printf("  %5d  %10.2f  %11.2f  %6.3f\n", round, s.fps(), c.fps(), ratios.back());
-    add(saver, s);
-    add(ceiling, c);
+  if ((options & OPT_MULTITEXTURE) && !multitexturing_enabled)
+    std::printf("(no GL_ARB_multitexture: the saver draws two passes)\n");
+  for (int c = 0; c < contenders; c++) run_contender(contender(c), hwnd, s.phase_seconds / 3);  // warm-up
+  std::vector<double> ms[contenders], thread_ms[contenders], saver_to_one, saver_to_band, band_to_one;
+  for (int round = 0; round < s.rounds; round++) {
+    run runs[contenders];
+    for (int k = 0; k < contenders; k++) {
+      contender c = contender((round + k) % contenders);
+      runs[c] = run_contender(c, hwnd, s.phase_seconds);
+    }
+    for (int c = 0; c < contenders; c++) {
+      ms[c].push_back(runs[c].ms_per_frame());
+      thread_ms[c].push_back(runs[c].thread_ms_per_frame());
+    }
+    saver_to_one.push_back(ms[SAVER].back() / ms[ONE_BUFFER].back());
+    saver_to_band.push_back(ms[SAVER].back() / ms[PER_BAND].back());
+    band_to_one.push_back(ms[PER_BAND].back() / ms[ONE_BUFFER].back());
   }
-  std::sort(ratios.begin(), ratios.end());
-  std::printf("  all    %10.2f  %11.2f  %6.3f\n", saver.fps(), ceiling.fps(),
-              saver.fps() / ceiling.fps());
-  std::printf("%d x %d: saver / ceiling = %.3f overall, %.3f median of the rounds\n\n", rings,
-              points, saver.fps() / ceiling.fps(), ratios[ratios.size() / 2]);
   ss_shutdown(hwnd);
   close_test_window(hwnd);
+  std::printf("%3dx%-2d 0x%02x %4dx%-4d | %7.2f %7.2f %7.2f | %5.2f %5.2f %5.2f | %-17s %-17s %s\n",
+              tube.a, tube.b, options, window.a, window.b, median(ms[SAVER]), median(ms[ONE_BUFFER]),
+              median(ms[PER_BAND]), median(thread_ms[SAVER]), median(thread_ms[ONE_BUFFER]),
+              median(thread_ms[PER_BAND]), spread(saver_to_one, "%.2f").c_str(),
+              spread(saver_to_band, "%.2f").c_str(), spread(band_to_one, "%.2f").c_str());
+  std::fflush(stdout);
+  return true;
+}
+
+bool read_size(const char *text, size2 *size) {
+  return std::sscanf(text, "%dx%d", &size->a, &size->b) == 2 && size->a > 0 && size->b > 0;
+}
+
+bool read_settings(int argc, char **argv, settings *s) {
+  for (int i = 1; i < argc; i++) {
+    const char *name = argv[i], *value = i + 1 < argc ? argv[++i] : "";
+    size2 size;
+    if (std::strcmp(name, "--ms") == 0 && std::atof(value) > 0)
+      s->phase_seconds = std::atof(value) / 1000;
+    else if (std::strcmp(name, "--rounds") == 0 && std::atoi(value) > 0)
+      s->rounds = std::atoi(value);
+    else if (std::strcmp(name, "--tube") == 0 && read_size(value, &size))
+      s->tubes.push_back(size);
+    else if (std::strcmp(name, "--window") == 0 && read_size(value, &size))
+      s->windows.push_back(size);
+    else if (std::strcmp(name, "--path") == 0 && std::strtol(value, nullptr, 16) > 0)
+      s->paths.push_back(static_cast<int>(std::strtol(value, nullptr, 16)));
+    else
+      return false;
+  }
+  if (s->tubes.empty())
+    s->tubes = {{curve_segments_range.initial, shape_points_range.initial},
+                {curve_segments_range.high, shape_points_range.high}};
+  if (s->paths.empty())
+    s->paths = {OPT_DOUBLE_BUFFER | OPT_BILINEAR, OPT_DOUBLE_BUFFER | OPT_BILINEAR | OPT_ENV_LIGHTING,
+                OPT_DOUBLE_BUFFER | OPT_BILINEAR | OPT_ENV_LIGHTING | OPT_MULTITEXTURE};
+  if (s->windows.empty()) s->windows = {{640, 480}, {1280, 720}, {1920, 1080}, {3840, 2160}};
   return true;
 }
 
 }  // namespace
 
 int main(int argc, char **argv) {
-  double seconds = argc > 1 ? std::atof(argv[1]) : 0.5;
-  int rounds = argc > 2 ? std::atoi(argv[2]) : 20;
-  if (seconds <= 0 || rounds < 1) {
-    std::fprintf(stderr, "usage: frame_ceiling_bench [SECONDS_PER_PHASE [ROUNDS]]\n");
+  // The saver is measured as the program runs it.
+  keep_heap_between_frames();
+  settings s;
+  if (!read_settings(argc, argv, &s)) {
+    std::fprintf(stderr,
+                 "usage: frame_ceiling_bench [--ms PHASE_MS] [--rounds N] [--tube RINGSxPOINTS]...\n"
+                 "                           [--path OPTIONS]... [--window WIDTHxHEIGHT]...\n");
     return 2;
   }
   if (!open_test_display()) {
     std::printf("frame_ceiling_bench: no X display, skipped (run it under Xvfb)\n");
     return 0;
   }
-  // No stored settings: load_config keeps the defaults and the sizes set here.
+  // No stored settings: load_config keeps the values set here.
   setenv("TORVANE_REGISTRY", "/nonexistent/torvane-bench/registry.reg", 1);
-  bool ok = compare(curve_segments_range.initial, shape_points_range.initial, seconds, rounds) &&
-            compare(curve_segments_range.high, shape_points_range.high, seconds, rounds);
-  return ok ? 0 : 1;
+  std::printf("processor ms per frame (medians of %d rounds of %.0f ms each); ratios: median (spread)\n",
+              s.rounds, s.phase_seconds * 1e3);
+  std::printf("tube   path window    |   saver one-buf per-band | drawing thread    | "
+              "saver/one-buffer  saver/per-band    per-band/one-buffer\n");
+  for (size2 tube : s.tubes)
+    for (int path : s.paths)
+      for (size2 window : s.windows)
+        if (!compare(s, tube, path, window)) return 1;
+  return 0;
 }

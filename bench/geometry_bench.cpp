@@ -1,82 +1,144 @@
-// The CPU cost of one frame of the real frame driver with GL costing nothing
-// (the do-nothing platform of tests/fakes/null_gl.h), and of the curve
-// sampling alone, with the number of allocations made inside the timed loop
-// (it must read 0).
-#include <benchmark/benchmark.h>
+// The processor time of the geometry of one frame: the real frame driver
+// with GL costing nothing (the do-nothing platform of tests/fakes/null_gl.h)
+// against the same frame written as one straight loop in
+// straight_line_frame.cpp, at the default 170 rings of 10 points and at the
+// dialog's largest 500 x 50, with smooth animated bumps so that every ring
+// runs the whole bump function. First it checks that both send GL the same
+// numbers, bit for bit, for every curve and skin; then rounds alternate the
+// two for the same processor time each and it prints the time per frame,
+// the ratio with its spread over the rounds, and the allocations the
+// saver's frames made (they must be 0).
+//
+//   geometry_bench [MILLISECONDS_PER_PHASE [ROUNDS]]     (defaults 100 and 15)
+#include <time.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
-#include <ctime>
+#include <cstring>
+#include <vector>
 
 #include "fakes/null_gl.h"
-#include "geometry/curves.h"
 #include "render/torvane.h"
+#include "rounds.h"
 #include "settings/settings.h"
+#include "straight_line_frame.h"
 #include "unit/render/allocation_count.h"
 
 namespace {
 
-// Processor time and allocation count at the start of a timed loop. The
-// processor time leaves out whatever else the machine is busy with.
-struct loop_start {
-  std::clock_t time;
-  long allocations;
+const HWND window = reinterpret_cast<HWND>(0x10);
+const int base_options = OPT_DOUBLE_BUFFER | OPT_BILINEAR | OPT_ANIMATED_BUMPS | OPT_SMOOTH_BUMPS;
+
+double cpu_seconds() {
+  timespec now;
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
+}
+
+// The numbers one frame sends at the current tick count.
+std::vector<double> numbers_of(int (*frame)(HWND)) {
+  std::vector<double> numbers;
+  null_gl_vertex_data = &numbers;
+  frame(window);
+  null_gl_vertex_data = nullptr;
+  return numbers;
+}
+
+// Whether ss_draw and the straight loop send the same numbers, bit for bit,
+// on every curve, with the skin still and moving, with smooth and step
+// bumps, at two times. Leaves the renderer started with the base options.
+bool same_numbers(size_t *count) {
+  const int variants[] = {base_options, base_options | OPT_MOVE_TEXTURE,
+                          base_options & ~OPT_SMOOTH_BUMPS};
+  for (int curve = 1; curve <= 3; curve++)
+    for (int options : variants) {
+      func_id = curve;
+      user_options = options;
+      if (!ss_initialize(window)) return false;
+      for (DWORD tick : {12345u, 98765u}) {
+        null_tick_count = static_cast<DWORD>(start_time) + tick;
+        std::vector<double> saver = numbers_of(ss_draw);
+        std::vector<double> straight = numbers_of(straight_line_frame);
+        if (saver.empty() || saver.size() != straight.size() ||
+            std::memcmp(saver.data(), straight.data(), saver.size() * sizeof(double)) != 0) {
+          std::printf("curve %d, options 0x%x, tick %u: the frames differ\n", curve, options, tick);
+          return false;
+        }
+        *count = saver.size();
+      }
+      ss_shutdown(window);
+    }
+  func_id = 1;
+  user_options = base_options;
+  return ss_initialize(window) != 0;
+}
+
+struct phase {
+  long frames = 0;
+  double seconds = 0;
+  double us_per_frame() const { return seconds * 1e6 / static_cast<double>(frames); }
 };
 
-loop_start start_loop() { return {std::clock(), allocation_count()}; }
-
-// Nanoseconds per iteration under `per_iteration`, and the allocations made
-// inside the loop (taken before the counters map allocates).
-void report(benchmark::State &state, const loop_start &start, const char *per_iteration) {
-  std::clock_t elapsed = std::clock() - start.time;
-  long allocations = allocation_count() - start.allocations;
-  double ns = static_cast<double>(elapsed) * 1e9 / CLOCKS_PER_SEC;
-  state.counters[per_iteration] = benchmark::Counter(ns, benchmark::Counter::kAvgIterations);
-  state.counters["allocations"] = static_cast<double>(allocations);
-}
-
-// Arguments: rings (curve_segments), cross-section points (shape_points).
-// Smooth animated bumps, so that every ring runs the full bump function; the
-// default skin and the first pass only, as the default settings draw.
-void frame(benchmark::State &state) {
-  setenv("TORVANE_REGISTRY", "/nonexistent/torvane-bench/registry.reg", 1);
-  curve_segments = static_cast<int>(state.range(0));
-  shape_points = static_cast<int>(state.range(1));
-  user_options |= OPT_ANIMATED_BUMPS | OPT_SMOOTH_BUMPS;
-  const HWND window = reinterpret_cast<HWND>(0x10);
-  if (!ss_initialize(window)) {
-    state.SkipWithError("the renderer did not start");
-    return;
-  }
-  loop_start start = start_loop();
-  for (auto _ : state) {
+// Frames for at least `seconds` of processor time, and at least three.
+phase run(int (*frame)(HWND), double seconds) {
+  phase p;
+  double start = cpu_seconds();
+  while (p.seconds < seconds || p.frames < 3) {
     null_tick_count += 17;
-    ss_draw(window);
+    frame(window);
+    p.frames++;
+    p.seconds = cpu_seconds() - start;
   }
-  report(state, start, "ns_per_frame");
-  ss_shutdown(window);
+  return p;
 }
-BENCHMARK(frame)->Args({170, 10})->Args({500, 50})->ArgNames({"rings", "points"});
 
-void func_diff_alone(benchmark::State &state) {
-  vector3 pos;
-  vector3 d1;
-  vector3 d2;
-  double t = 0.0;
-  loop_start start = start_loop();
-  for (auto _ : state) {
-    func_diff(t, &pos, &d1, &d2);
-    benchmark::DoNotOptimize(pos);
-    benchmark::DoNotOptimize(d1);
-    benchmark::DoNotOptimize(d2);
-    t += 1.0 / 170;
-    if (t >= 1.0) {
-      t = 0.0;
+bool compare(int rings, int points, double seconds, int rounds) {
+  curve_segments = rings;
+  shape_points = points;
+  size_t count = 0;
+  if (!same_numbers(&count)) return false;
+  std::printf("%d rings x %d points: same numbers, bit for bit (%zu per frame)\n", rings, points, count);
+  run(ss_draw, seconds / 2);  // warm-up
+  run(straight_line_frame, seconds / 2);
+  std::vector<double> saver_us, straight_us, ratios;
+  long allocations = 0;
+  for (int round = 0; round < rounds; round++) {
+    // Which goes first alternates, so neither always follows the other.
+    long before = allocation_count();
+    phase s, r;
+    if (round % 2 == 0) {
+      s = run(ss_draw, seconds);
+      r = run(straight_line_frame, seconds);
+    } else {
+      r = run(straight_line_frame, seconds);
+      s = run(ss_draw, seconds);
     }
+    allocations += allocation_count() - before;
+    saver_us.push_back(s.us_per_frame());
+    straight_us.push_back(r.us_per_frame());
+    ratios.push_back(saver_us.back() / straight_us.back());
   }
-  report(state, start, "ns_per_call");
+  ss_shutdown(window);
+  std::printf("  us per frame: saver %s, straight loop %s\n  saver / straight loop: %s   "
+              "allocations in the saver's frames: %ld\n\n",
+              spread(saver_us, "%.1f").c_str(), spread(straight_us, "%.1f").c_str(),
+              spread(ratios, "%.3f").c_str(), allocations);
+  return true;
 }
-BENCHMARK(func_diff_alone);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv) {
+  double seconds = (argc > 1 ? std::atof(argv[1]) : 100) / 1000;
+  int rounds = argc > 2 ? std::atoi(argv[2]) : 15;
+  if (seconds <= 0 || rounds < 1) {
+    std::fprintf(stderr, "usage: geometry_bench [MILLISECONDS_PER_PHASE [ROUNDS]]\n");
+    return 2;
+  }
+  // No stored settings: load_config keeps the values set here.
+  setenv("TORVANE_REGISTRY", "/nonexistent/torvane-bench/registry.reg", 1);
+  bool ok = compare(curve_segments_range.initial, shape_points_range.initial, seconds, rounds) &&
+            compare(curve_segments_range.high, shape_points_range.high, seconds, rounds);
+  return ok ? 0 : 1;
+}

@@ -1,7 +1,7 @@
 // The three closed path curves of the tube and their finite differences.
 #include "geometry/curves.h"
 
-#include "geometry/portable_math.h"
+#include "geometry/tube_math.h"
 
 double now_time = 0.0;
 curve_function curve_func = func1;
@@ -29,30 +29,30 @@ void func1(double time, double t, vector3 *v) {
   double t_spiral = t * 1.0526315789473684;  // t / 0.95
   double r = t_spiral * pi;
   double theta = t_spiral * pi * 8;
-  double radius = portable_sin(r);
-  v->x = portable_cos(theta) * (10 * radius);
-  v->y = portable_sin(theta) * (10 * radius);
-  v->z = portable_cos(r) * 10;
+  double radius = tube_sin(r);
+  v->x = tube_cos(theta) * (10 * radius);
+  v->y = tube_sin(theta) * (10 * radius);
+  v->z = tube_cos(r) * 10;
 }
 
 // Four turns about the z axis at a swinging distance, one sine period in z.
 void func2(double time, double t, vector3 *v) {
   double u = two_pi * t;
-  double k = (portable_sin(u) + 1.7) * 2.4;
-  v->x = portable_cos(4 * u) * k;
-  v->y = portable_sin(4 * u) * k;
-  v->z = portable_sin(u) * 9.6;
+  double k = (tube_sin(u) + 1.7) * 2.4;
+  v->x = tube_cos(4 * u) * k;
+  v->y = tube_sin(4 * u) * k;
+  v->z = tube_sin(u) * 9.6;
 }
 
 // A great circle through both poles of the sphere of radius 10 whose
 // longitude weaves between pi - 2 and pi four times per loop.
 void func3(double time, double t, vector3 *v) {
   double angle = (t * 2) * pi;
-  double r = portable_cos(4 * angle) + 2.141592653589793;  // pi - 1
-  double radius = portable_cos(angle);
-  v->x = portable_cos(r) * (10 * radius);
-  v->y = portable_sin(r) * (10 * radius);
-  v->z = portable_sin(angle) * 10;
+  double r = tube_cos(4 * angle) + 2.141592653589793;  // pi - 1
+  double radius = tube_cos(angle);
+  v->x = tube_cos(r) * (10 * radius);
+  v->y = tube_sin(r) * (10 * radius);
+  v->z = tube_sin(angle) * 10;
 }
 
 void func_diff(double t, vector3 *pos, vector3 *d1, vector3 *d2) {

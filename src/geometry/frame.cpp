@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "geometry/curves.h"
-#include "geometry/portable_math.h"
+#include "geometry/tube_math.h"
 
 namespace {
 
@@ -69,11 +69,11 @@ void make_mat(double t0, double *oldmat, vector3 *prev_d1) {
       v = vector3{0.0, 0.0, 0.0};
       cosine = 1.0;
     }
-    float angle = static_cast<float>(-portable_acos(std::clamp(cosine, -1.0, 1.0)));
+    float angle = static_cast<float>(-tube_acos(std::clamp(cosine, -1.0, 1.0)));
     // The sine and cosine of the float angle are taken in double and only
     // then stored as floats; sinf and cosf round differently.
-    float s = static_cast<float>(portable_sin(static_cast<double>(angle)));
-    float c = static_cast<float>(portable_cos(static_cast<double>(angle)));
+    float s = static_cast<float>(tube_sin(static_cast<double>(angle)));
+    float c = static_cast<float>(tube_cos(static_cast<double>(angle)));
     float t = 1.0f - c;
 
     double mat[16];
@@ -104,14 +104,23 @@ void make_mat(double t0, double *oldmat, vector3 *prev_d1) {
   set_translation(oldmat, &pos);
 }
 
+// The arrays do not overlap each other or the matrix, so the matrix and each
+// source point are read into locals first: the compiler can then keep them
+// in registers instead of reading them again after every store.
 void transform_points(const double *mat, const vector3 *src, vector3 *dst, int cnt) {
+  double frame[16];
+  std::copy(mat, mat + 16, frame);
   for (int i = 0; i < cnt; i++) {
-    transform_point(mat, &src[i], &dst[i]);
+    const vector3 point = src[i];
+    transform_point(frame, &point, &dst[i]);
   }
 }
 
 void rotate_points(const double *mat, const vector3 *src, vector3 *dst, int cnt) {
+  double frame[16];
+  std::copy(mat, mat + 16, frame);
   for (int i = 0; i < cnt; i++) {
-    rotate_point(mat, &src[i], &dst[i]);
+    const vector3 normal = src[i];
+    rotate_point(frame, &normal, &dst[i]);
   }
 }

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "geometry/tube_math.h"
+
 void cross_product(const vector3 *a, const vector3 *b, vector3 *c) {
   c->x = a->y * b->z - a->z * b->y;
   c->y = a->z * b->x - a->x * b->z;
@@ -11,18 +13,6 @@ void cross_product(const vector3 *a, const vector3 *b, vector3 *c) {
 
 double dot_product(const vector3 *a, const vector3 *b) {
   return (a->x * b->x + a->y * b->y) + a->z * b->z;
-}
-
-void transform_point(const double *a, const vector3 *b, vector3 *c) {
-  c->x = a[0] * b->x + a[4] * b->y + a[8] * b->z + a[12];
-  c->y = a[1] * b->x + a[5] * b->y + a[9] * b->z + a[13];
-  c->z = a[2] * b->x + a[6] * b->y + a[10] * b->z + a[14];
-}
-
-void rotate_point(const double *a, const vector3 *b, vector3 *c) {
-  c->x = a[0] * b->x + a[4] * b->y + a[8] * b->z;
-  c->y = a[1] * b->x + a[5] * b->y + a[9] * b->z;
-  c->z = a[2] * b->x + a[6] * b->y + a[10] * b->z;
 }
 
 // Only the rotation blocks are multiplied. The sums are kept in a float, so
@@ -50,8 +40,7 @@ void multiply_matrices(const double *a, const double *b, double *c) {
 // Returns 0 and leaves the vector alone when its length is zero or not a
 // number; any other length, however small, is divided out.
 int make_unit_vector(vector3 *a) {
-  // The power 0.5 as the square root, which every build rounds alike.
-  double mag = std::sqrt(a->x * a->x + a->y * a->y + a->z * a->z);
+  double mag = tube_root(a->x * a->x + a->y * a->y + a->z * a->z);
   if (mag == 0.0 || std::isnan(mag)) {
     return 0;
   }

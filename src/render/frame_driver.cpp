@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "geometry/curves.h"
-#include "geometry/portable_math.h"
 #include "geometry/ring.h"
+#include "geometry/tube_math.h"
 #include "platform/win32.h"
 #include "render/colors.h"
 #include "render/torvane.h"
@@ -51,7 +51,7 @@ void set_up_scene() {
   glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, spec_color);
   glLightfv(GL_LIGHT0, GL_POSITION, light_position);
   glEnable(GL_LIGHT0);
-  glRotatef(tumble_angle(), static_cast<float>(portable_sin(now_time)), 1, 0);
+  glRotatef(tumble_angle(), static_cast<float>(tube_sin(now_time)), 1, 0);
   if (user_options & OPT_SHOW_AXES) draw_axes();
   glEnable(GL_LIGHTING);
   glEnable(GL_TEXTURE_2D);

@@ -89,6 +89,7 @@ int ss_initialize(HWND hWnd) {
   load_config();
   if (!allocate_geometry()) return 0;
   init_shape();
+  prepare_ring_drawing();
 
   hDC_static = GetDC(hWnd);
   DWORD flags = (user_options & OPT_DOUBLE_BUFFER) ? PFD_DOUBLEBUFFER : 0;

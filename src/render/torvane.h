@@ -17,8 +17,19 @@ int oglSetPixelFormat(HDC hDC, BYTE type, DWORD flags);
 void resize(int width, int height);
 void load_texture(int name, const void *texture, int tex_width, int tex_height);
 
+// Sizes the ring drawing's own table for shape_points; start-up calls it,
+// and draw_ring again when the count has changed since.
+void prepare_ring_drawing();
 void draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t);
 void _draw_ring(const vector3 *prev_buf, const vector3 *cur_buf, float prev_t, float t);
+// The GL state draw_ring sets around a band's strips; the frame-rate
+// ceilings in bench/ set the same around theirs. Whether it draws skin and
+// reflection in one multitexture pass, and that pass's two texture units;
+// the two-pass path's reflection pass, and back to the first pass's state.
+bool one_multitexture_pass();
+void set_multitexture_units();
+void begin_reflection_pass();
+void end_reflection_pass();
 
 int ss_draw(HWND hWnd);
 // The parts of a frame before its first band: now_time from the tick count,

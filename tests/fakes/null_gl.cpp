@@ -1,6 +1,12 @@
 // The gl* calls the renderer makes, each doing nothing.
 #include "fakes/null_gl.h"
 
+std::vector<double> *null_gl_vertex_data = nullptr;
+
+void null_gl_keep(std::initializer_list<double> numbers) {
+  null_gl_vertex_data->insert(null_gl_vertex_data->end(), numbers);
+}
+
 void APIENTRY glViewport(GLint, GLint, GLsizei, GLsizei) {}
 void APIENTRY glMatrixMode(GLenum) {}
 void APIENTRY glLoadIdentity() {}
@@ -20,10 +26,18 @@ void APIENTRY glLightfv(GLenum, GLenum, const GLfloat *) {}
 void APIENTRY glBegin(GLenum) {}
 void APIENTRY glEnd() {}
 void APIENTRY glColor3f(GLfloat, GLfloat, GLfloat) {}
-void APIENTRY glVertex3f(GLfloat, GLfloat, GLfloat) {}
-void APIENTRY glNormal3f(GLfloat, GLfloat, GLfloat) {}
-void APIENTRY glTexCoord2d(GLdouble, GLdouble) {}
-void APIENTRY glTexCoord2dv(const GLdouble *) {}
+void APIENTRY glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
+  if (null_gl_vertex_data) null_gl_keep({x, y, z});
+}
+void APIENTRY glNormal3f(GLfloat x, GLfloat y, GLfloat z) {
+  if (null_gl_vertex_data) null_gl_keep({x, y, z});
+}
+void APIENTRY glTexCoord2d(GLdouble s, GLdouble t) {
+  if (null_gl_vertex_data) null_gl_keep({s, t});
+}
+void APIENTRY glTexCoord2dv(const GLdouble *v) {
+  if (null_gl_vertex_data) null_gl_keep({v[0], v[1]});
+}
 void APIENTRY glTexEnvi(GLenum, GLenum, GLint) {}
 void APIENTRY glTexEnvfv(GLenum, GLenum, const GLfloat *) {}
 void APIENTRY glPolygonOffset(GLfloat, GLfloat) {}

@@ -12,7 +12,9 @@ namespace {
 void APIENTRY active_texture(GLenum) {}
 void APIENTRY multi_tex_coord_2f(GLenum, GLfloat, GLfloat) {}
 void APIENTRY multi_tex_coord_2fv(GLenum, const GLfloat *) {}
-void APIENTRY multi_tex_coord_2dv(GLenum, const GLdouble *) {}
+void APIENTRY multi_tex_coord_2dv(GLenum, const GLdouble *v) {
+  if (null_gl_vertex_data) null_gl_keep({v[0], v[1]});
+}
 
 // Through void (*)(), the function type a cast may pass without a warning.
 template <typename function>

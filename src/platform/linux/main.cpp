@@ -3,7 +3,8 @@
 // saver as a hack drawing into the X window they name. The saver runs on
 // Wayland or X11 (window_system_choice.h), with GTK for its dialogs and
 // message boxes on the same one; a hack has no dialogs, and says its
-// messages on stderr (hack_messages.h).
+// messages on stderr (hack_messages.h). The heap is kept between frames
+// (heap.h) from the start.
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,12 +14,14 @@
 #include "platform/gtk/dialogs.h"
 #include "platform/linux/front_end.h"
 #include "platform/linux/hack_run.h"
+#include "platform/linux/heap.h"
 #include "platform/linux/window_system_choice.h"
 #include "platform/posix/termination.h"
 #include "platform/wayland/backend.h"
 #include "platform/x11/backend.h"
 
 int main(int argc, char **argv) {
+  keep_heap_between_frames();
   take_process_signals();
   front_end_choice choice = read_arguments(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
   if (choice.usage) {

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "geometry/curves.h"
-#include "geometry/portable_math.h"
+#include "geometry/tube_math.h"
 #include "support/reset_modules.h"
 
 namespace {
@@ -127,7 +127,7 @@ TEST_F(Frame, QuarterTurnInSinglePrecision) {
 // 0.99999851) from the x axis, in the x-y plane.
 const float tilt = 0x1.ffffcep-1f;
 void line_at_tilt(double time, double t, vector3 *v) {
-  *v = {t * portable_cos(static_cast<double>(tilt)), t * portable_sin(static_cast<double>(tilt)), 0};
+  *v = {t * tube_cos(static_cast<double>(tilt)), t * tube_sin(static_cast<double>(tilt)), 0};
 }
 
 TEST_F(Frame, SineAndCosineOfTheFloatAngleAreTakenInDouble) {
@@ -143,8 +143,8 @@ TEST_F(Frame, SineAndCosineOfTheFloatAngleAreTakenInDouble) {
   // volatile: GCC 12's vectorizer (-O2 and up) would hand the second
   // expect_eq the unrounded doubles.
   const double angle = -static_cast<double>(tilt);
-  const volatile float s = static_cast<float>(portable_sin(angle));
-  const volatile float c = static_cast<float>(portable_cos(angle));
+  const volatile float s = static_cast<float>(tube_sin(angle));
+  const volatile float c = static_cast<float>(tube_cos(angle));
   expect_eq({c, -s, 0}, column(mat, 0));
   expect_eq({s, c, 0}, column(mat, 1));
 }

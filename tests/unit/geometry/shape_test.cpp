@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "geometry/curves.h"
-#include "geometry/portable_math.h"
+#include "geometry/tube_math.h"
 #include "geometry/ring.h"
 #include "settings/settings.h"
 #include "support/reset_modules.h"
@@ -82,7 +82,7 @@ TEST_F(Shape, SwayingSkinReadsTheAnimationTimeAndMovingSkinItsArgument) {
   now_time = 2.5;
   double tds[2];
   texcoord_func(7.0, 0.5, 0.0, tds);
-  EXPECT_EQ(30 * (0.5 + 0.01 * portable_sin(2.5)), tds[0]);
+  EXPECT_EQ(30 * (0.5 + 0.01 * tube_sin(2.5)), tds[0]);
   user_options |= OPT_MOVE_TEXTURE;
   texcoord_func(7.0, 0.5, 0.0, tds);
   EXPECT_EQ(60 * 7.0 * 0.1 + 18 * 0.5, tds[0]);
@@ -93,7 +93,7 @@ TEST_F(Shape, SwayingSkinFollowsEveryNewAnimationTime) {
   for (double time : {2.5, 0.75, 2.5, -0.0, 0.0, 1e6}) {
     now_time = time;
     texcoord_func(time, 0.25, 0.0, tds);
-    EXPECT_EQ(30 * (0.25 + 0.01 * portable_sin(time)), tds[0]) << time;
+    EXPECT_EQ(30 * (0.25 + 0.01 * tube_sin(time)), tds[0]) << time;
   }
 }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "geometry/curves.h"
-#include "geometry/portable_math.h"
+#include "geometry/tube_math.h"
 #include "render/multitex.h"
 #include "render/torvane.h"
 #include "settings/settings.h"
@@ -87,14 +87,14 @@ TEST_F(frame, sets_up_the_scene_without_rotation_at_time_zero) {
 TEST_F(frame, tumbles_by_fifty_degrees_per_time_unit_about_a_swinging_axis) {
   draw_frame_after(2500);  // 2.5 s at speed 100: time 0.25
   EXPECT_DOUBLE_EQ(now_time, 0.25);
-  std::string rotation = "glRotatef(12.5, " + log_float(static_cast<float>(portable_sin(0.25))) + ", 1, 0)";
+  std::string rotation = "glRotatef(12.5, " + log_float(static_cast<float>(tube_sin(0.25))) + ", 1, 0)";
   EXPECT_EQ(up_to_first_strip(call_log), frame_start(rotation) + texturing_on);
 }
 
 TEST_F(frame, tumbles_by_the_angle_less_whole_turns_on_long_runs) {
   animation_speed = 5000;
   draw_frame_after(28451520 + 50);  // 7.9 hours: 19758 turns and 12.5 degrees
-  std::string rotation = "glRotatef(12.5, " + log_float(static_cast<float>(portable_sin(now_time))) + ", 1, 0)";
+  std::string rotation = "glRotatef(12.5, " + log_float(static_cast<float>(tube_sin(now_time))) + ", 1, 0)";
   EXPECT_EQ(up_to_first_strip(call_log), frame_start(rotation) + texturing_on);
 }
 

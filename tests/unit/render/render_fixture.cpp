@@ -5,7 +5,7 @@
 
 #include "fakes/fake_windows.h"
 #include "geometry/curves.h"
-#include "geometry/portable_math.h"
+#include "geometry/tube_math.h"
 #include "settings/settings.h"
 #include "support/reset_modules.h"
 
@@ -60,7 +60,7 @@ std::string pair(double a, double b) { return "{" + log_double(a) + ", " + log_d
 // tube, moved by at most 0.3 of one as the animation time goes on, and 0 to
 // 1 around the ring.
 std::string swaying_skin(int j, float ring_t) {
-  double along = 30 * (static_cast<double>(ring_t) + 0.01 * portable_sin(now_time));
+  double along = 30 * (static_cast<double>(ring_t) + 0.01 * tube_sin(now_time));
   double around = static_cast<double>(j) / (shape_points - 1);
   return pair(along, around);
 }
