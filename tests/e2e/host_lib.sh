@@ -152,6 +152,12 @@ expect_lit() {
   awk "BEGIN { exit !($share >= $2) }" || fail "$1: only $share of the pixels are lit, expected $2"
 }
 
+# mean_of FILE CHANNEL: the mean of one channel (r, g or b) over the lit pixels.
+mean_of() {
+  convert "$1" \( +clone -colorspace gray -threshold 6% \) -compose copy_opacity -composite \
+    -channel "$2" -separate -format '%[fx:mean]' info:
+}
+
 # wait_for_lit FILE MIN [WINDOW]: screenshots WINDOW (default the whole
 # screen) into FILE until at least MIN of its pixels are lit; fails after
 # 20 s. Drawing is in software, so a busy machine may take a while. A parent
