@@ -76,12 +76,8 @@ done
 # home in the password file is /nonexistent.
 home=$(getent passwd nobody | cut -d: -f6)
 [ ! -e "$home" ] || fail "nobody's home $home exists"
-env -u HOME -u XDG_CONFIG_HOME -u TORVANE_REGISTRY bash -c "
-  source \"$TORVANE_E2E_LIB\"; source \"$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh\"
-  source \"$TORVANE_SOURCE_DIR/tests/e2e/dialog_lib.sh\"; set -euo pipefail
-  $(declare -f ok_refused)
-  scratch=$scratch program=$program
-  ok_refused no-home $home/.config/torvane/registry.reg 'the folder / is read-only' $as_nobody"
+ok_refused no-home "$home/.config/torvane/registry.reg" "the folder / is read-only" \
+  "$(runner no_home env -u HOME -u XDG_CONFIG_HOME -u TORVANE_REGISTRY "$as_nobody")"
 
 # A file where a folder should be: XDG_CONFIG_HOME names a file.
 echo "not a folder" >"$scratch/plain"

@@ -1,8 +1,7 @@
 // Dialogs without a display, for driving dialog procedures in tests: the
 // platform's own dialog manager (DialogBoxParamA, EndDialog, GetDlgItem,
 // SendMessageA with the Windows rules for trackbars and automatic radio
-// buttons) over a toolkit without widgets, whose user is the test. A message
-// box is answered at once, its caption and text written on stderr.
+// buttons) over a toolkit without widgets, whose user is the test.
 #pragma once
 
 #include "platform/win32.h"

@@ -6,11 +6,6 @@
 #include "ui/config_dialog.h"
 #include "fakes/headless_dialogs.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sys/stat.h>
-
 namespace {
 
 using ::testing::ExitedWithCode;
@@ -182,62 +177,6 @@ TEST_F(ConfigDialogOk, TakesTheLastClickedRadioButtonOfEachGroup) {
   });
   EXPECT_EQ(stored_value("skin_id"), 2);
   EXPECT_EQ(stored_value("func_id"), 2);
-}
-
-// OK that cannot save says so twice, in the store's line on stderr and in a
-// box naming the file and the system's reason, keeps the old file and ends
-// as after a save. The headless box writes its words on stderr too.
-TEST_F(ConfigDialogOk, ThatCannotSaveTellsWhereAndWhyInABoxAndKeepsTheOldFile) {
-  const std::string own_file = std::getenv("TORVANE_REGISTRY");
-  const std::string store = own_file.substr(0, own_file.rfind('/'));
-  const std::string padding = std::string(1 << 20, 'x');
-  const struct {
-    const char *name;
-    std::string file;                     // the store file the test uses
-    std::function<void(const std::string &)> spoil;  // after skin 2 is stored there
-    std::string said, reason;
-  } cases[] = {
-      {"read-only file", store + "/registry.reg",
-       [](const std::string &file) { chmod(file.c_str(), 0444); }, "the file is read-only",
-       "Access is denied."},
-      {"read-only folder", store + "/registry.reg",
-       [&](const std::string &) { chmod(store.c_str(), 0555); },
-       "its folder " + store + " is read-only", "Access is denied."},
-      {"a file where a folder should be", store + "/plain/registry.reg",
-       [&](const std::string &) {
-         std::filesystem::remove_all(store + "/plain");
-         std::ofstream(store + "/plain") << "not a folder";
-       },
-       "Not a directory", "The system cannot find the path specified."},
-      {"no room under the size cap", store + "/registry.reg",
-       [&](const std::string &file) {
-         std::ofstream(file) << "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Big]\r\n\"b\"=\""
-                             << padding.substr(0, (1 << 20) - 70) << "\"\r\n";
-       },
-       "with these settings it would be larger than 1048576 bytes",
-       "The file size exceeds the limit allowed and cannot be saved."},
-  };
-  for (const auto &c : cases) {
-    setenv("TORVANE_REGISTRY", c.file.c_str(), 1);
-    std::filesystem::create_directories(std::filesystem::path(c.file).parent_path());
-    store_value("skin_id", 2);
-    c.spoil(c.file);
-    const std::string before = store_file();
-    EXPECT_EXIT(run_config_dialog([](HWND dlg) {
-                  headless_click(dlg, IDC_SKIN3);
-                  headless_click(dlg, IDOK);
-                }),
-                ExitedWithCode(0),
-                "torvane: " + c.file + ": " + c.said + "; settings not saved\n" +
-                    "message box \"Torvane Screensaver\": The settings could not be saved in " +
-                    c.file + "\\.\n\n" + c.reason)
-        << c.name;
-    EXPECT_EQ(store_file(), before) << c.name;
-    chmod(store.c_str(), 0700);
-    std::filesystem::remove_all(store + "/plain");
-    std::filesystem::remove(store + "/registry.reg");
-  }
-  setenv("TORVANE_REGISTRY", own_file.c_str(), 1);
 }
 
 using ConfigDialogCancel = DialogTest;
