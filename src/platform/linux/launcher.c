@@ -5,8 +5,8 @@
  * comes meanwhile waits, since the block and the pending signal outlive
  * exec, until the program has its handlers (posix/termination.h), instead
  * of ending it on the spot. This stage needs nothing but the C library, so
- * it is loaded and holding the signals back within a fraction of a
- * millisecond. */
+ * it holds the signals back about a millisecond after it is started, where
+ * the program proper takes tens of milliseconds to load. */
 #include <errno.h>
 #include <limits.h>
 #include <signal.h>
