@@ -1,4 +1,5 @@
-# Linux install: the program in bin/ and, for XScreenSaver, under
+# Linux install: the program in bin/ (its launcher; the program proper in
+# libexec/torvane/) and, for XScreenSaver, under
 # libexec/xscreensaver/ (a link to it) with its description in
 # share/xscreensaver/config/: with the prefix /usr these are the folders
 # where Debian's XScreenSaver daemon and xscreensaver-settings look. Its
@@ -12,7 +13,10 @@ if(WIN32)
 endif()
 include(GNUInstallDirs)
 
-install(TARGETS torvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# bin/torvane is the launcher, which runs the program proper from
+# libexec/torvane/ (src/platform/linux/launcher.c).
+install(TARGETS torvane_launcher RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS torvane RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/torvane)
 set(hacks_dir ${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver)
 install(CODE "
   set(hacks \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${hacks_dir}\")

@@ -8,7 +8,8 @@
 //   kernel     GetTickCount, Sleep, OutputDebugStringA
 //   resources  FindResourceA, LoadResource, LockResource (RT_RCDATA, by name)
 //   registry   RegOpenKeyExA, RegCreateKeyExA, RegQueryValueExA,
-//              RegSetValueExA, RegCloseKey (HKEY_CURRENT_USER only)
+//              RegSetValueExA, RegCloseKey (HKEY_CURRENT_USER only);
+//              FormatMessageA (FORMAT_MESSAGE_FROM_SYSTEM, their statuses)
 //   windows    RegisterClassA, CreateWindowExA, ShowWindow, UpdateWindow,
 //              PeekMessageA, TranslateMessage, DispatchMessageA,
 //              DefWindowProcA, PostMessageA, PostQuitMessage, ShowCursor,
@@ -39,6 +40,7 @@
 #else
 
 #include <GL/gl.h>
+#include <cstdarg>
 #include <cstdint>
 
 // ---- basic types --------------------------------------------------------
@@ -61,6 +63,7 @@ typedef DWORD REGSAM;
 typedef char *LPSTR;
 typedef const char *LPCSTR;
 typedef void *LPVOID;
+typedef const void *LPCVOID;
 typedef BYTE *LPBYTE;
 typedef DWORD *LPDWORD;
 
@@ -219,6 +222,7 @@ struct PIXELFORMATDESCRIPTOR {
 #define SM_CYSCREEN 1
 #define PM_REMOVE 0x0001
 #define MB_OK 0x00000000u
+#define MB_ICONERROR 0x00000010u
 
 #define IDI_APPLICATION MAKEINTRESOURCEA(32512)
 #define IDC_ARROW MAKEINTRESOURCEA(32512)
@@ -263,6 +267,7 @@ struct PIXELFORMATDESCRIPTOR {
 
 #define ERROR_SUCCESS 0L
 #define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_PATH_NOT_FOUND 3L
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_WRITE_FAULT 29L
@@ -293,6 +298,10 @@ LSTATUS WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserve
 LSTATUS WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
                               const BYTE *lpData, DWORD cbData);
 LSTATUS WINAPI RegCloseKey(HKEY hKey);
+#define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200u
+#define FORMAT_MESSAGE_FROM_SYSTEM 0x00001000u
+DWORD WINAPI FormatMessageA(DWORD dwFlags, LPCVOID lpSource, DWORD dwMessageId, DWORD dwLanguageId,
+                            LPSTR lpBuffer, DWORD nSize, va_list *Arguments);
 
 // ---- windows and messages -----------------------------------------------------
 ATOM WINAPI RegisterClassA(const WNDCLASSA *lpWndClass);

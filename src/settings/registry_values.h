@@ -4,4 +4,4 @@
 #include "platform/win32.h"
 
 void get_reg_int(HKEY hKey, const char *subkey, int *val);
-void set_reg_int(HKEY hKey, const char *subkey, DWORD val);
+LSTATUS set_reg_int(HKEY hKey, const char *subkey, DWORD val);

@@ -43,4 +43,6 @@ extern int bump_speed;
 extern const char *config_key_name;
 
 void load_config();
-void save_config();
+// 0 (ERROR_SUCCESS) when every value was saved, else the Win32 status of the
+// first step that failed.
+long save_config();

@@ -63,13 +63,18 @@ void get_reg_int(HKEY hKey, const char *subkey, int *val) {
     memcpy(val, buf, sizeof buf);
 }
 
-void set_reg_int(HKEY hKey, const char *subkey, DWORD val) {
-  RegSetValueExA(hKey, subkey, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&val), 4);
+LSTATUS set_reg_int(HKEY hKey, const char *subkey, DWORD val) {
+  return RegSetValueExA(hKey, subkey, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&val), 4);
 }
 
+// A key the user may only read (a read-only settings file, a key whose
+// permissions deny writing) is still read: only a save needs more.
 void load_config() {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+  LSTATUS opened = RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_ALL_ACCESS, &key);
+  if (opened == ERROR_ACCESS_DENIED)
+    opened = RegOpenKeyExA(HKEY_CURRENT_USER, config_key_name, 0, KEY_QUERY_VALUE, &key);
+  if (opened == ERROR_SUCCESS) {
     for (const stored_value &v : stored_values) get_reg_int(key, v.name, v.setting);
     RegCloseKey(key);
   }
@@ -78,13 +83,20 @@ void load_config() {
   select_curve();
 }
 
-void save_config() {
+// Every value is still tried after one fails; the first failure is the one
+// told. Closing the key is where a file store writes, so its status counts.
+long save_config() {
   HKEY key;
   DWORD disposition;
   char no_class[] = "";
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, config_key_name, 0, no_class, REG_OPTION_NON_VOLATILE,
-                      KEY_ALL_ACCESS, NULL, &key, &disposition) != ERROR_SUCCESS)
-    return;
-  for (const stored_value &v : stored_values) set_reg_int(key, v.name, DWORD(*v.setting));
-  RegCloseKey(key);
+  LSTATUS status =
+      RegCreateKeyExA(HKEY_CURRENT_USER, config_key_name, 0, no_class, REG_OPTION_NON_VOLATILE,
+                      KEY_ALL_ACCESS, NULL, &key, &disposition);
+  if (status != ERROR_SUCCESS) return status;
+  for (const stored_value &v : stored_values) {
+    LSTATUS set = set_reg_int(key, v.name, DWORD(*v.setting));
+    if (status == ERROR_SUCCESS) status = set;
+  }
+  LSTATUS closed = RegCloseKey(key);
+  return status != ERROR_SUCCESS ? status : closed;
 }

@@ -62,7 +62,8 @@ void show_settings(HWND hWnd) {
 
 // OK: the option word starts again from OPT_DOUBLE_BUFFER alone, so bits
 // without a control (OPT_SHOW_AXES, unknown ones) are dropped. A choice with
-// no button checked keeps its value.
+// no button checked keeps its value. A save that fails is told in a box
+// before the dialog ends as after any OK.
 void take_settings(HWND hWnd) {
   user_options = OPT_DOUBLE_BUFFER;
   for (const OptionBox &box : option_boxes)
@@ -71,7 +72,8 @@ void take_settings(HWND hWnd) {
   for (const Choice &choice : choices)
     for (int i = 0; i < choice.count; i++)
       if (is_checked(hWnd, choice.ids[i])) *choice.value = i + 1;
-  save_config();
+  long status = save_config();
+  if (status != ERROR_SUCCESS) tell_settings_not_saved(hWnd, status);
 }
 
 [[noreturn]] void close_and_exit(HWND hWnd) {

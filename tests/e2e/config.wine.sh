@@ -3,7 +3,10 @@
 # settings; OK stores all eight REG_DWORD values ("flags" equal to
 # "user_options", the double-buffer bit set and the axes bit dropped, the
 # polygon size held to its slider's range); Cancel (Escape) stores nothing;
-# "About..." opens the About box.
+# "About..." opens the About box. A key the user may only read is shown, and
+# OK then says in a box over the dialog that the settings were not saved,
+# naming the key and Windows' reason, and ends with status 0, the key as it
+# was.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/wine_lib.sh"
 wine_begin
@@ -76,3 +79,26 @@ press Escape
 expect_setting skin_id 0x4
 expect_setting shape_points 0x32
 echo "Cancel: the stored settings are untouched"
+
+# A key the user may only read, holding one value.
+key_access="$TORVANE_BUILD_DIR/tests/e2e/wine_helpers/torvane_key_access.exe"
+wine_reg delete "$SETTINGS_KEY" /f >/dev/null || fail "could not empty the settings key"
+set_setting skin_id 2
+"$WINE_RUN" "$key_access" read || fail "could not make the settings key read-only"
+open_dialog "$TORVANE_OUT/dialog-read-only.png"
+xdotool windowfocus --sync "$CONFIG_WIN"
+xdotool key Return
+box=$(wait_for_window "Torvane Screensaver")
+sleep 1
+screenshot "$TORVANE_OUT/not-saved.png" "$box"
+expect_lit "$TORVANE_OUT/not-saved.png" 0.5
+expect_running
+xdotool windowfocus --sync "$box"
+xdotool key Return
+wait_for_end 10
+expect_status 0
+"$WINE_RUN" "$key_access" full || fail "could not make the settings key writable again"
+expect_setting skin_id 0x2
+values=$(wine_reg query "$SETTINGS_KEY" | tr -d '\r' | grep -c REG_DWORD)
+[ "$values" -eq 1 ] || fail "$values values stored in the read-only key, expected the one there was"
+echo "read-only key: shown, OK told in a box that nothing was saved, status 0, the key unchanged"

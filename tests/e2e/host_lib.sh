@@ -30,6 +30,15 @@ wait_for_window() {
   fail "no window named $1 appeared"
 }
 
+# copy_program DIR: copies the program into DIR as it is laid out, its
+# launcher in bin/ and the program proper in libexec/torvane/, for a user
+# who may not read the build folder; prints the launcher's path there.
+copy_program() {
+  install -D -m 755 "$TORVANE" "$1/bin/torvane"
+  install -D -m 755 "$(dirname "$TORVANE")/../libexec/torvane/torvane" "$1/libexec/torvane/torvane"
+  echo "$1/bin/torvane"
+}
+
 # start_saver ARGS...: runs the saver in the background with its output in
 # $TORVANE_OUT/saver.{out,err}; sets SAVER_PID.
 start_saver() {
@@ -37,16 +46,25 @@ start_saver() {
   SAVER_PID=$!
 }
 
-# wait_for_signal_handlers: waits until the saver has its own handlers for
-# SIGTERM and SIGINT in place, which it installs first thing; before that,
-# while the system still loads the program, a signal does what it does to
-# any process (and SIGINT is ignored by jobs a script starts).
+# signals_of FIELD: whether the saver's /proc status FIELD (SigCgt: has
+# handlers for, SigBlk: holds back) holds SIGTERM and SIGINT: "both" or "no".
+signals_of() {
+  local mask
+  mask=$(awk -v field="$1:" '$1 == field { print $2 }' "/proc/$SAVER_PID/status" 2>/dev/null) || true
+  if [ -n "$mask" ] && (((16#$mask & 0x4002) == 0x4002)); then echo both; else echo no; fi
+}
+
+# wait_for_signal_handlers [held]: waits until the saver has its own
+# handlers for SIGTERM and SIGINT in place, which it installs first thing;
+# with "held", until its launcher holds them back, its very first step,
+# which keeps a signal waiting while the program loads (before that, a
+# signal does what it does to any process, and SIGINT is ignored by jobs a
+# script starts).
 wait_for_signal_handlers() {
-  local caught
-  for _ in $(seq 500); do
-    caught=$(awk '/^SigCgt:/ { print $2 }' "/proc/$SAVER_PID/status" 2>/dev/null) || true
-    if [ -n "$caught" ] && (((16#$caught & 0x4002) == 0x4002)); then return 0; fi
-    sleep 0.01
+  for _ in $(seq 2000); do
+    [ "$(signals_of SigCgt)" = both ] && return 0
+    [ "${1:-}" = held ] && [ "$(signals_of SigBlk)" = both ] && return 0
+    [ "${1:-}" = held ] || sleep 0.01
   done
   fail "the saver never took SIGTERM and SIGINT"
 }
@@ -138,6 +156,12 @@ expect_lit() {
   local share
   share=$(lit_share "$1")
   awk "BEGIN { exit !($share >= $2) }" || fail "$1: only $share of the pixels are lit, expected $2"
+}
+
+# mean_of FILE CHANNEL: the mean of one channel (r, g or b) over the lit pixels.
+mean_of() {
+  convert "$1" \( +clone -colorspace gray -threshold 6% \) -compose copy_opacity -composite \
+    -channel "$2" -separate -format '%[fx:mean]' info:
 }
 
 # wait_for_lit FILE MIN [WINDOW]: screenshots WINDOW (default the whole

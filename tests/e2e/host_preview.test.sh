@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # /p <id> draws into a parent window; the parent's end ends the saver with
-# status 0. A parent that is no window ends start-up quietly with status 0.
+# status 0. A parent that is no window ends start-up quietly with status 0;
+# an id that is missing, 0 or not a number says so, and ends with 0 too.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 host_begin 640x480x24
@@ -32,4 +33,14 @@ for id in 12345 $((root + 4294967296)) -1; do
   [ ! -s "$TORVANE_OUT/saver.err" ] || fail "/p $id wrote: $(cat "$TORVANE_OUT/saver.err")"
   ! xwininfo -root -children | grep -q '"screensaver"' || fail "/p $id made a window on the root"
   echo "preview of no window (/p $id): quiet, status 0"
+done
+
+for line in "/p abc" "/p 0" "/p" "-l:x"; do
+  start_saver $line
+  wait_for_end 5
+  expect_status 0
+  [ "$(cat "$TORVANE_OUT/saver.err")" = "torvane: no preview: its window id is missing, 0 or not a number" ] ||
+    fail "$line wrote: $(cat "$TORVANE_OUT/saver.err")"
+  ! xwininfo -root -children | grep -q '"screensaver"' || fail "$line made a window on the root"
+  echo "preview without a window id ($line): said so, status 0"
 done

@@ -8,6 +8,7 @@ prefix=$(mktemp -d)
 cmake --install "$TORVANE_BUILD_DIR" --prefix "$prefix" >"$TORVANE_OUT/install.log"
 
 [ -x "$prefix/bin/torvane" ] || fail "no bin/torvane"
+[ -x "$prefix/libexec/torvane/torvane" ] || fail "no libexec/torvane/torvane, which bin/torvane runs"
 "$prefix/bin/torvane" --help | grep -q "Usage: torvane" || fail "the installed program gives no usage"
 hack="$prefix/libexec/xscreensaver/torvane"
 [ "$(readlink "$hack")" = ../../bin/torvane ] || fail "libexec/xscreensaver/torvane: $(ls -l "$hack")"

@@ -29,9 +29,8 @@ start_sway() {
   chmod 755 "$SESSION_DIR"
   mkdir -m 700 "$SESSION_DIR/runtime"
   mkdir "$SESSION_DIR/home"
-  install -m 755 "$TORVANE" "$SESSION_DIR/torvane"
+  TORVANE=$(copy_program "$SESSION_DIR")
   install -m 755 "$TORVANE_BUILD_DIR/tests/e2e/wayland_helpers/virtual_pointer" "$SESSION_DIR"
-  TORVANE="$SESSION_DIR/torvane"
   printf '%s\n' "xwayland disable" "output * bg #000000 solid_color" \
     "output HEADLESS-1 mode ${WAYLAND_WIDTH}x${WAYLAND_HEIGHT}" "default_border none" \
     >"$SESSION_DIR/sway.conf"

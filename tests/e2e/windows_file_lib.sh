@@ -41,11 +41,12 @@ expect_identity() {
   quad=$(version_quad)
   for line in "string 1=Torvane" "CompanyName=Fenwright Productions" \
     "FileDescription=Torvane Screensaver" "ProductName=Torvane Screensaver" \
+    "LegalCopyright=Copyright Fenwright Productions" \
     "OriginalFilename=torvane.scr" "FileVersion=$version" "ProductVersion=$version" \
     "fixed FileVersion=$quad" "fixed ProductVersion=$quad"; do
     grep -qxF "$line" "$1" || fail "$1 lacks \"$line\""
   done
-  echo "name Torvane, version block: Fenwright Productions, Torvane Screensaver $version ($quad)"
+  echo "name Torvane, version block: Fenwright Productions (and its copyright), Torvane Screensaver $version ($quad)"
 }
 
 # install_stripped: `cmake --install` into $TORVANE_OUT/dist; the installed

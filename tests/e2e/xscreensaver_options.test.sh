@@ -16,12 +16,6 @@ STORE
 cp "$TORVANE_REGISTRY" "$TORVANE_OUT/stored.reg"
 close_request="$TORVANE_BUILD_DIR/tests/e2e/x_helpers/close_request"
 
-# mean_of FILE CHANNEL: the mean of one channel (r, g or b) over the lit pixels.
-mean_of() {
-  convert "$1" \( +clone -colorspace gray -threshold 6% \) -compose copy_opacity -composite \
-    -channel "$2" -separate -format '%[fx:mean]' info:
-}
-
 # corner_white FILE: the count of pure white pixels in the window's bottom
 # left corner, where -fps writes (kept as corner.png).
 corner_white() {

@@ -99,8 +99,13 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
     return nullptr;
   }
 
+  // Only a preview is a child: its parent came from the command line, where
+  // a missing id, 0 or a word leaves none.
   bool child = dwStyle & WS_CHILD;
-  if (child && !hWndParent) return nullptr;
+  if (child && !hWndParent) {
+    std::fputs("torvane: no preview: its window id is missing, 0 or not a number\n", stderr);
+    return nullptr;
+  }
   window_record *w = new window_record{};
   w->proc = proc;
   w->full_screen = (dwStyle & WS_POPUP) && (dwExStyle & WS_EX_TOPMOST);

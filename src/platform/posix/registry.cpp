@@ -58,10 +58,17 @@ bool key_exists(const std::string &path) {
 }
 
 // `creates` when opening it makes the key, which changes the store whatever
-// access the handle asks for.
-LSTATUS open_handle(const std::string &path, REGSAM access, bool creates, PHKEY result) {
-  if ((creates || (access & write_rights)) && !reg_store_writable(reg_store_path()))
-    return ERROR_ACCESS_DENIED;
+// access the handle asks for. A refused create says why on stderr: it is
+// the first step of a save. A refused open does not: a reader may ask for
+// more rights than it needs and then settle for reading.
+LSTATUS open_handle(const std::string &path, REGSAM access, bool creates, bool tells,
+                    PHKEY result) {
+  if (creates || (access & write_rights)) {
+    const std::string store = reg_store_path();
+    const std::string read_only = reg_store_why_read_only(store);
+    if (!read_only.empty())
+      return tells ? reg_store_refused(store, read_only, ERROR_ACCESS_DENIED) : ERROR_ACCESS_DENIED;
+  }
   key_handle *handle = new key_handle{path, access};
   open_keys.insert(handle);
   *result = reinterpret_cast<HKEY>(handle);
@@ -79,7 +86,7 @@ LSTATUS WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM
   std::string path = subkey_path(base->path, lpSubKey);
   reg_view_reload();
   if (!key_exists(path)) return ERROR_FILE_NOT_FOUND;
-  return open_handle(path, samDesired, false, phkResult);
+  return open_handle(path, samDesired, false, false, phkResult);
 }
 
 LSTATUS WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass,
@@ -94,7 +101,7 @@ LSTATUS WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR
   if (!reg_name_storable(path)) return ERROR_INVALID_PARAMETER;
   reg_view_reload();
   bool created = !key_exists(path);
-  LSTATUS status = open_handle(path, samDesired, created, phkResult);
+  LSTATUS status = open_handle(path, samDesired, created, true, phkResult);
   if (status != ERROR_SUCCESS) return status;
   // Listing the key makes its missing parents exist too.
   if (created) reg_pend_key(path);

@@ -156,21 +156,21 @@ bool is_plain_string(const std::vector<BYTE> &data) {
   return true;
 }
 
-void append_hex_bytes(const std::vector<BYTE> &data, std::string *out) {
+void append_hex_bytes(const std::vector<BYTE> &data, const reg_layout &layout, std::string *out) {
   static const char digits[] = "0123456789abcdef";
   size_t line_start = out->rfind('\n') + 1;  // npos + 1 == 0: the first line
   for (size_t i = 0; i < data.size(); ++i) {
     std::string token{digits[data[i] >> 4], digits[data[i] & 15]};
     if (i + 1 < data.size()) token.push_back(',');
-    if (i > 0 && out->size() - line_start + token.size() > hex_wrap_column) {
-      *out += "\\\r\n  ";
+    if (!layout.packed && i > 0 && out->size() - line_start + token.size() > hex_wrap_column) {
+      *out += std::string("\\") + layout.line_end + "  ";
       line_start = out->size() - 2;
     }
     *out += token;
   }
 }
 
-void append_value(const reg_value &v, std::string *out) {
+void append_value(const reg_value &v, const reg_layout &layout, std::string *out) {
   *out += v.name.empty() ? std::string("@") : quoted(v.name);
   *out += '=';
   if (v.type == REG_SZ && is_plain_string(v.data)) {
@@ -188,9 +188,9 @@ void append_value(const reg_value &v, std::string *out) {
       snprintf(text, sizeof text, "hex(%x):", unsigned(v.type));
       *out += text;
     }
-    append_hex_bytes(v.data, out);
+    append_hex_bytes(v.data, layout, out);
   }
-  *out += "\r\n";
+  *out += layout.line_end;
 }
 
 // The keys and values parsed so far, by folded name, so that a file with
@@ -310,12 +310,21 @@ bool reg_parse(const std::string &text, reg_tree *tree) {
   return true;
 }
 
-std::string reg_format(const reg_tree &tree) {
-  std::string out = "REGEDIT4\r\n\r\n";
+reg_layout reg_layout_of(const std::string &text) {
+  reg_layout layout;
+  if (text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos)
+    layout.line_end = "\n";
+  return layout;
+}
+
+std::string reg_format(const reg_tree &tree, const reg_layout &layout) {
+  const std::string eol = layout.line_end;
+  const std::string gap = layout.packed ? "" : eol;
+  std::string out = "REGEDIT4" + eol + gap;
   for (const reg_key &key : tree.keys) {
-    out += "[" + key.path + "]\r\n";
-    for (const reg_value &v : key.values) append_value(v, &out);
-    out += "\r\n";
+    out += "[" + key.path + "]" + eol;
+    for (const reg_value &v : key.values) append_value(v, layout, &out);
+    out += gap;
   }
   return out;
 }

@@ -29,8 +29,20 @@ bool reg_names_equal(const std::string &a, const std::string &b);
 // false, leaving *tree unspecified, when the text is not a well-formed file.
 bool reg_parse(const std::string &text, reg_tree *tree);
 
-// The REGEDIT4 text of *tree, with CRLF line ends.
-std::string reg_format(const reg_tree &tree);
+// How the text is laid out. The registry editor's way is the default: CRLF
+// line ends, a blank line after every key, long hex data wrapped. Packed
+// leaves out the blank lines and the wrapping, so that it is never longer
+// than any text that parses to the same tree with the same line ends.
+struct reg_layout {
+  const char *line_end = "\r\n";
+  bool packed = false;
+};
+
+// The line ends `text` uses: LF when it has line ends and none is CRLF.
+reg_layout reg_layout_of(const std::string &text);
+
+// The REGEDIT4 text of *tree.
+std::string reg_format(const reg_tree &tree, const reg_layout &layout = {});
 
 // Whether a key or value name can be written to the text form and read back.
 bool reg_name_storable(const std::string &name);

@@ -50,6 +50,13 @@ void take_process_signals() {
   handle(SIGTERM, on_termination_signal);
   handle(SIGINT, on_termination_signal);
   signal(SIGPIPE, SIG_IGN);
+  // The launcher holds them back while the program loads; one that came
+  // meanwhile is handled now.
+  sigset_t ending;
+  sigemptyset(&ending);
+  sigaddset(&ending, SIGTERM);
+  sigaddset(&ending, SIGINT);
+  sigprocmask(SIG_UNBLOCK, &ending, nullptr);
 }
 
 bool termination_requested() {

@@ -7,7 +7,9 @@
 // writes just fail.
 #pragma once
 
-// Installs the handling above; first thing in main.
+// Installs the handling above, first thing in main, and lets through the
+// signals the launcher held back while the program loaded
+// (linux/launcher.c): one that came then is handled at once.
 void take_process_signals();
 
 // For the window area: whether a signal asked for the end since the last call.

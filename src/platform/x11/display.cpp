@@ -1,5 +1,7 @@
 #include "platform/x11/display.h"
 
+#include "platform/x11/backend.h"
+
 #include <cstdio>
 
 namespace {
@@ -52,5 +54,5 @@ void x11_accept_close_requests(Window id) {
 
 bool x11_window_exists(Window id) {
   XWindowAttributes attributes;
-  return id && XGetWindowAttributes(x11_display(), id, &attributes);
+  return id && id <= largest_x_id && XGetWindowAttributes(x11_display(), id, &attributes);
 }

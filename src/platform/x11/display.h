@@ -27,5 +27,6 @@ Atom x11_wm_delete_window();
 // A top-level window takes the window manager's close as that request.
 void x11_accept_close_requests(Window id);
 
-// Whether `id` names a window now (0 names none).
+// Whether `id` names a window now. 0 names none, and neither does a number
+// beyond X's 29 bits, which Xlib would cut to 32 bits, naming another.
 bool x11_window_exists(Window id);

@@ -11,7 +11,7 @@
 #include <stdio.h>
 
 static const char *const string_values[] = {
-    "CompanyName", "FileDescription", "FileVersion", "InternalName",
+    "CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
     "OriginalFilename", "ProductName", "ProductVersion",
 };
 

@@ -9,6 +9,10 @@
 void use_empty_store();
 void discard_store();
 
+// Leaves the saver's key readable but not writable by the user: a read-only
+// store file on Linux, a key whose permissions grant only reading on Windows.
+void make_saver_key_read_only();
+
 class StoreTest : public ::testing::Test {
  protected:
   void SetUp() override { use_empty_store(); }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -16,6 +17,10 @@ void use_empty_store() {
   ASSERT_NE(mkdtemp(&pattern[0]), nullptr);
   store_folder = pattern;
   setenv("TORVANE_REGISTRY", (store_folder / "registry.reg").c_str(), 1);
+}
+
+void make_saver_key_read_only() {
+  ASSERT_EQ(chmod((store_folder / "registry.reg").c_str(), 0444), 0);
 }
 
 void discard_store() {

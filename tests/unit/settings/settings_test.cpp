@@ -171,6 +171,21 @@ TEST_F(Settings, SkinCurveAndOptionsEnterExactlyAsStored) {
   EXPECT_EQ(user_options, int(0xFFFF0100u));
 }
 
+// Reading needs no more than the right to read: a key the user may not
+// write (a read-only settings file, say) is still read, and only the save
+// is refused, leaving the stored values as they were.
+TEST_F(Settings, AKeyTheUserMayOnlyReadIsReadAndASaveIsRefused) {
+  store_dword("skin_id", 3);
+  store_dword("animation_speed", 4321);
+  make_saver_key_read_only();
+  load_config();
+  EXPECT_EQ(skin_id, 3);
+  EXPECT_EQ(animation_speed, 4321);
+  skin_id = 2;
+  EXPECT_EQ(save_config(), ERROR_ACCESS_DENIED);
+  EXPECT_EQ(stored("skin_id", REG_DWORD), (std::vector<BYTE>{3, 0, 0, 0}));
+}
+
 TEST_F(Settings, SaveWritesTheEightValuesAsDwords) {
   animation_speed = 42;
   user_options = int(0xFFFFFF85u);
@@ -179,7 +194,7 @@ TEST_F(Settings, SaveWritesTheEightValuesAsDwords) {
   skin_id = 3;
   func_id = 2;
   bump_speed = 0;
-  save_config();
+  EXPECT_EQ(save_config(), ERROR_SUCCESS);
   const std::vector<BYTE> expected[8] = {
       {42, 0, 0, 0},  {0x85, 0xFF, 0xFF, 0xFF}, {0x2C, 1, 0, 0}, {12, 0, 0, 0},
       {3, 0, 0, 0},   {2, 0, 0, 0},             {0, 0, 0, 0},    {0x85, 0xFF, 0xFF, 0xFF},

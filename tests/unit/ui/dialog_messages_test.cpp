@@ -10,10 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -137,6 +139,23 @@ TEST_F(DialogMessages, OkReadsTheControlsInOrderAndEndsWith42) {
   EXPECT_EQ(animation_speed, 2500);
 }
 
+// The box comes between the controls read and the end, owned by the dialog.
+TEST_F(DialogMessages, OkThatCannotSaveShowsABoxBeforeEndingWith42) {
+  const std::string store = std::getenv("TORVANE_REGISTRY");
+  std::ofstream(store) << "REGEDIT4\r\n";
+  chmod(store.c_str(), 0444);
+  EXPECT_EXIT(ConfigDlgProc(dialog, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0),
+              ::testing::ExitedWithCode(0), "");
+  std::vector<std::string> calls = calls_of_child();
+  ASSERT_GE(calls.size(), 2u);
+  EXPECT_EQ(calls[calls.size() - 2],
+            log_line("MessageBoxA", {"0x5000",
+                                     "The settings could not be saved in " + store +
+                                         ".||Access is denied.",
+                                     "Torvane Screensaver", log_number(MB_OK | MB_ICONERROR)}));
+  EXPECT_EQ(calls.back(), end_dialog_42);
+}
+
 TEST_F(DialogMessages, CancelOnlyEndsWith42) {
   EXPECT_EXIT(ConfigDlgProc(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 7), 0),
               ::testing::ExitedWithCode(0), "");
@@ -167,6 +186,14 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
   record("DialogBoxParamA", {log_pointer(hInstance), lpTemplateName, log_pointer(hWndParent), proc,
                              std::to_string(dwInitParam)});
   return -1;
+}
+
+// The text's line breaks are written as '|', so the call stays one line.
+int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
+  std::string text = lpText;
+  std::replace(text.begin(), text.end(), '\n', '|');
+  record("MessageBoxA", {log_pointer(hWnd), text, lpCaption, log_number(uType)});
+  return IDOK;
 }
 
 BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {

@@ -50,6 +50,17 @@ std::string padded_store_text(size_t size) {
   return reg_format(tree);
 }
 
+// A valid store of exactly `size` bytes with `eol` line ends and no blank
+// line at its end: the saver's eight values (skin_id 4), then a key whose
+// one text value pads it.
+std::string store_text_at(size_t size, const std::string &eol) {
+  std::string text = "REGEDIT4" + eol + eol + "[HKEY_CURRENT_USER\\" + config_key_name + "]" + eol;
+  for (const std::string name : setting_value_names)
+    text += "\"" + name + "\"=dword:0000000" + (name == "skin_id" ? "4" : "3") + eol;
+  text += eol + "[HKEY_CURRENT_USER\\Software\\TorvaneTest\\Padding]" + eol + "\"pad\"=\"";
+  return text + std::string(size - text.size() - 1 - eol.size(), 'x') + "\"" + eol;
+}
+
 // What is at `path`, told apart by kind and content.
 std::string identity(const std::string &path) {
   struct stat st;
@@ -114,6 +125,42 @@ TEST_F(StoreFaults, AnythingButARegularFileUpToTheSizeCapIsUnreadableAndKept) {
     EXPECT_EQ(folder_entries(), entries) << fault.name << ": nothing written beside it";
     fs::remove(store_file());
   }
+}
+
+// A save never makes a file the reader refuses: a store at the size cap
+// keeps its size when OK changes a value, whatever its line ends and however
+// it was laid out; settings that would take it past the cap are not saved,
+// and the save says so.
+TEST_F(StoreFaults, AStoreAtTheSizeCapSurvivesASaveAndIsReadAgain) {
+  for (const std::string eol : {"\r\n", "\n"}) {
+    for (size_t size : {reg_store_size_limit - 1, reg_store_size_limit}) {
+      write_file(store_file(), store_text_at(size, eol));
+      for (int skin : {2, 3}) {
+        reset_settings();
+        load_config();
+        EXPECT_EQ(skin_id, skin == 2 ? 4 : 2) << "size " << size << ", save " << skin;
+        skin_id = skin;
+        EXPECT_EQ(save_config(), ERROR_SUCCESS);
+        const std::string saved = read_file(store_file());
+        EXPECT_LE(saved.size(), reg_store_size_limit);
+        EXPECT_EQ(saved.find("\r\n") != std::string::npos, eol == "\r\n") << "line ends kept";
+      }
+    }
+  }
+
+  // The padding without the saver's key, 50 bytes or so under the cap.
+  std::string no_room = store_text_at(reg_store_size_limit + 250, "\r\n");
+  const size_t saver_key = no_room.find("[HKEY");
+  no_room.erase(saver_key, no_room.find("[HKEY", saver_key + 1) - saver_key);
+  ASSERT_LE(no_room.size(), reg_store_size_limit);
+  write_file(store_file(), no_room);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(save_config(), ERROR_FILE_TOO_LARGE);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "torvane: " + store_file() +
+                ": with these settings it would be larger than 1048576 bytes; "
+                "settings not saved\n");
+  EXPECT_TRUE(read_file(store_file()) == no_room) << "the old file kept";
 }
 
 TEST_F(StoreFaults, ASymlinkedStoreIsWrittenThroughTheLinkWhichStaysALink) {
@@ -218,8 +265,8 @@ int save_on_full_disk(full_disk kind, const std::string &folder) {
   setvbuf(stderr, nullptr, _IONBF, 0);
 
   use_settings_set(5);
-  save_config();
-  std::string report = read_file(store_file()) == old_text ? "old file kept" : stored_set();
+  std::string report = "save: " + std::to_string(save_config()) + ", ";
+  report += read_file(store_file()) == old_text ? "old file kept" : stored_set();
   HKEY key = create_key("Software\\TorvaneTest\\More");
   set_bytes(key, "blob", REG_BINARY, std::vector<BYTE>(8192, 1));
   report += "; closing a key with a new value: " + std::to_string(RegCloseKey(key)) + ";";
@@ -234,10 +281,12 @@ TEST_F(StoreFaults, AFullDiskKeepsTheOldFileAndFailsTheSave) {
     const char *name, *report, *reason;
   } cases[] = {
       {full_disk::tmpfs, "tmpfs with one free page",
-       "old file kept; closing a key with a new value: 112; filler registry.reg registry.reg.lock",
+       "save: 112, old file kept; closing a key with a new value: 112; filler registry.reg "
+       "registry.reg.lock",
        "No space left on device"},
       {full_disk::size_limit, "file size limit",
-       "old file kept; closing a key with a new value: 223; registry.reg registry.reg.lock",
+       "save: 223, old file kept; closing a key with a new value: 223; registry.reg "
+       "registry.reg.lock",
        "File too large"},
   };
   for (const auto &c : cases) {
