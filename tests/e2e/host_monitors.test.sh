@@ -90,6 +90,13 @@ right_saver=$(tail -n1 <<<"$first_savers")
 expect_gone_within 1 "$right_saver"
 wait_for_savers 1
 set_monitor right 640 1280
+# Covered within a second: both savers' windows show.
+for _ in $(seq 10); do
+  [ "$(xdotool search --onlyvisible --name '^screensaver$' | wc -l)" -eq 2 ] && break
+  sleep 0.1
+done
+[ "$(xdotool search --onlyvisible --name '^screensaver$' | wc -l)" -eq 2 ] ||
+  fail "the new monitor was not covered within a second"
 wait_for_savers 2
 wait_for_drawn 1280:640:narrow
 expect_centred narrow 320

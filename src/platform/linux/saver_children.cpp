@@ -5,14 +5,13 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/linux/saver_place.h"
-
-extern char **environ;
 
 namespace {
 

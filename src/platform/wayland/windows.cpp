@@ -145,11 +145,14 @@ HWND wayland_create_window(window_record *w) {
     w->height = n->next_height * n->buffer_scale;
   }
   w->native = n;
+  // A full-screen window covers its output at once, before the renderer's
+  // start (which takes a while in software).
+  if (w->full_screen) show_black(w);
   return reinterpret_cast<HWND>(++last_handle);
 }
 
 void wayland_show_window(window_record *w) {
-  show_black(w);
+  if (!w->full_screen) show_black(w);
   wl_display_flush(wayland()->display);
 }
 
