@@ -1,7 +1,9 @@
-/* For the pacing benchmark, loaded with LD_PRELOAD into a hack: writes the
-   time of every buffer swap (CLOCK_MONOTONIC, in nanoseconds, once the swap
-   has returned) as a line to the file $SWAP_TIMES names. EGL's swap and
-   GLX's, so that it serves torvane and XScreenSaver's hacks alike. */
+/* For the frame benchmarks, loaded with LD_PRELOAD: writes the time of every
+   buffer swap (CLOCK_MONOTONIC, in nanoseconds, once the swap has returned)
+   as a line to the file $SWAP_TIMES names, or, for a program that starts
+   others (the inherited preload times them all), to the file named by its
+   process id in the folder $SWAP_TIMES_DIR names. EGL's swap and GLX's, so
+   that it serves torvane and XScreenSaver's hacks alike. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -13,8 +15,14 @@
 static void note_swap(void) {
   static int fd = -1;
   if (fd < 0) {
-    const char *path = getenv("SWAP_TIMES");
-    if (!path) return;
+    char path[4096];
+    const char *file = getenv("SWAP_TIMES"), *folder = getenv("SWAP_TIMES_DIR");
+    if (folder)
+      snprintf(path, sizeof path, "%s/%d", folder, (int)getpid());
+    else if (file)
+      snprintf(path, sizeof path, "%s", file);
+    else
+      return;
     fd = open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0) return;
   }

@@ -187,3 +187,52 @@ expect_ended_by() {
   [ "$SAVER_STATUS" -eq "$expected" ] ||
     fail "exit status $SAVER_STATUS, expected the end by SIG$1 ($expected)"
 }
+
+# store_still_settings: settings for a still picture (the slowest rotation,
+# no moving bumps), so that savers started a moment apart draw alike.
+store_still_settings() {
+  printf 'REGEDIT4\r\n\r\n[%s]\r\n%s\r\n%s\r\n\r\n' \
+    'HKEY_CURRENT_USER\Software\Fenwright Productions\Torvane Screensaver' \
+    '"animation_speed"=dword:00000001' '"bump_speed"=dword:00000000' >"$TORVANE_REGISTRY"
+}
+
+# One saver per monitor: the full-screen program is a supervisor whose
+# children are the savers.
+
+# saver_pids: the savers the supervisor $SAVER_PID runs now, one a line.
+saver_pids() {
+  pgrep -P "$SAVER_PID" | sort -n || true
+}
+
+# wait_for_savers N [SECONDS]: waits until the supervisor runs N savers
+# (fails after SECONDS, 20 by default); sets SAVERS to their ids.
+wait_for_savers() {
+  local tenth
+  for tenth in $(seq 0 $((${2:-20} * 10))); do
+    [ "$tenth" -eq 0 ] || sleep 0.1
+    SAVERS=$(saver_pids)
+    [ "$(grep -c . <<<"$SAVERS")" -eq "$1" ] && return 0
+  done
+  fail "$(grep -c . <<<"$SAVERS") savers run, expected $1"
+}
+
+# running PID: whether the process runs (a zombie, ended but not yet reaped
+# by the parent it was left to, does not).
+running() {
+  local state
+  state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) && [ -n "$state" ] &&
+    [ "$state" != Z ]
+}
+
+# expect_gone_within SECONDS PID...: every PID has ended within SECONDS.
+expect_gone_within() {
+  local seconds=$1 tenth pid left
+  shift
+  for tenth in $(seq 0 "$(awk "BEGIN { print int($seconds * 10) }")"); do
+    [ "$tenth" -eq 0 ] || sleep 0.1
+    left=""
+    for pid in "$@"; do running "$pid" && left+=" $pid"; done
+    [ -z "$left" ] && return 0
+  done
+  fail "still running after $seconds s:$left"
+}

@@ -73,13 +73,20 @@ expect_logged 'wl_pointer@[0-9]+\.axis\([0-9]+, 1, '
 expect_logged 'wl_pointer@[0-9]+\.button\([0-9]+, [0-9]+, 272, 0\)'
 echo "wheel and release: kept running"
 
-# The keyboard's focus moving to another workspace is deactivation.
+kill -TERM "$SAVER_PID"
+wait_for_end 2
+
+# The keyboard's focus moving to another workspace is deactivation. A layer
+# surface keeps the keyboard on every workspace; a full-screen toplevel (the
+# saver on a compositor without the layer shell) loses it.
+export TORVANE_WAYLAND_SHELL=xdg
 "${SESSION_USER[@]}" wtype -s 10000 &
 typist=$!
+start_logged_saver
 wait_for_logged 'wl_keyboard@[0-9]+\.enter\('
 as_session_user swaymsg -q workspace 2
 wait_for_end 3
 expect_status 0
 kill "$typist"
 wait "$typist" || true
-echo "ended on: the keyboard focus going to another workspace"
+echo "ended on: the keyboard focus going to another workspace (full-screen toplevel)"

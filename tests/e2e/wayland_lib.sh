@@ -20,7 +20,8 @@ fi
 as_session_user() { "${SESSION_USER[@]}" "$@"; }
 
 # start_sway: starts the compositor and waits for its sockets (fails after
-# 20 s); exports
+# 20 s), with the lines of SWAY_CONFIG (if any) at the end of its
+# configuration; exports
 # WAYLAND_DISPLAY, SWAYSOCK and XDG_RUNTIME_DIR, makes $TORVANE the session's
 # copy of the program, keeps its settings in the session folder and stops
 # the compositor when the script ends.
@@ -33,7 +34,7 @@ start_sway() {
   install -m 755 "$TORVANE_BUILD_DIR/tests/e2e/wayland_helpers/virtual_pointer" "$SESSION_DIR"
   printf '%s\n' "xwayland disable" "output * bg #000000 solid_color" \
     "output HEADLESS-1 mode ${WAYLAND_WIDTH}x${WAYLAND_HEIGHT}" "default_border none" \
-    >"$SESSION_DIR/sway.conf"
+    "${SWAY_CONFIG[@]}" >"$SESSION_DIR/sway.conf"
   chmod 644 "$SESSION_DIR/sway.conf"
   [ "$(id -u)" -ne 0 ] || chown -R nobody:nogroup "$SESSION_DIR/runtime" "$SESSION_DIR/home"
 
@@ -44,17 +45,73 @@ start_sway() {
   "${SESSION_USER[@]}" sway -c "$SESSION_DIR/sway.conf" >"$TORVANE_OUT/sway.log" 2>&1 &
   SWAY_PID=$!
   trap stop_sway EXIT
-  local socket ipc
+  wait_for_sway "$SWAY_PID" "$TORVANE_OUT/sway.log"
+}
+
+# wait_for_sway PID LOG: waits for the sockets of the sway PID, whose output
+# goes to LOG (fails after 20 s), and exports them as WAYLAND_DISPLAY and
+# SWAYSOCK.
+wait_for_sway() {
+  local socket ipc="$XDG_RUNTIME_DIR/sway-ipc.$(id -u nobody).$1.sock" taken=${WAYLAND_DISPLAY:-}
+  [ "$(id -u)" -eq 0 ] || ipc="$XDG_RUNTIME_DIR/sway-ipc.$(id -u).$1.sock"
   for _ in $(seq 200); do
-    socket=$(cd "$XDG_RUNTIME_DIR" && ls wayland-? 2>/dev/null | head -n1) || true
-    ipc=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -n1) || true
-    if [ -n "$socket" ] && [ -n "$ipc" ] && as_session_user swaymsg -s "$ipc" -t get_outputs >/dev/null 2>&1; then
+    socket=$(cd "$XDG_RUNTIME_DIR" && ls wayland-? 2>/dev/null | grep -vxF "${taken:-none}" |
+      head -n1) || true
+    if [ -n "$socket" ] && [ -S "$ipc" ] &&
+      as_session_user swaymsg -s "$ipc" -t get_outputs >/dev/null 2>&1; then
       export WAYLAND_DISPLAY="$socket" SWAYSOCK="$ipc"
       return 0
     fi
     sleep 0.1
   done
-  fail "sway did not start: $(cat "$TORVANE_OUT/sway.log")"
+  fail "sway did not start: $(cat "$2")"
+}
+
+# start_sway_on_sway N: a sway whose N outputs (WL-1 to WL-N, 640x480) are
+# windows on the headless sway of start_sway; unlike a headless output, such
+# an output can go (remove_output). Its outputs show magenta where nothing
+# covers them. WAYLAND_DISPLAY and SWAYSOCK are then this sway's.
+start_sway_on_sway() {
+  WAYLAND_WIDTH=1920 WAYLAND_HEIGHT=600
+  SWAY_CONFIG=('for_window [app_id="wlroots"] floating enable')
+  start_sway
+  OUTER_SWAYSOCK=$SWAYSOCK
+  local n
+  {
+    printf '%s\n' "xwayland disable" "output * bg #ff00ff solid_color" "default_border none"
+    for n in 1 2 3 4; do echo "output WL-$n mode 640x480"; done
+  } >"$SESSION_DIR/inner.conf"
+  chmod 644 "$SESSION_DIR/inner.conf"
+  WLR_BACKENDS=wayland WLR_WL_OUTPUTS=$1 "${SESSION_USER[@]}" sway -c "$SESSION_DIR/inner.conf" \
+    >"$TORVANE_OUT/inner-sway.log" 2>&1 &
+  INNER_SWAY_PID=$!
+  wait_for_sway "$INNER_SWAY_PID" "$TORVANE_OUT/inner-sway.log"
+}
+
+# remove_output NAME: the output NAME of start_sway_on_sway goes.
+remove_output() {
+  as_session_user swaymsg -q -s "$OUTER_SWAYSOCK" "[title=\"wlroots - $1\"] kill"
+}
+
+# uncovered_share FILE: the share (0..1) of FILE's pixels that show the
+# magenta of an output nothing covers.
+uncovered_share() {
+  convert "$1" -channel G -negate +channel -separate -evaluate-sequence Min -threshold 90% \
+    -format '%[fx:mean]' info:
+}
+
+# wait_for_covered OUTPUT: waits until the saver covers OUTPUT of
+# start_sway_on_sway and draws on it (fails after 20 s); its picture is
+# $TORVANE_OUT/OUTPUT.png.
+wait_for_covered() {
+  local shot="$TORVANE_OUT/$1.png"
+  for _ in $(seq 40); do
+    as_session_user grim -o "$1" - >"$shot"
+    [ "$(uncovered_share "$shot")" = 0 ] && awk "BEGIN { exit !($(lit_share "$shot") >= 0.10) }" &&
+      return 0
+    sleep 0.5
+  done
+  fail "$1 is not covered by the saver's picture"
 }
 
 # stop_sway: ends the compositor (if it still runs), a saver a failed test
@@ -62,11 +119,12 @@ start_sway() {
 stop_sway() {
   stop_pointer
   [ -z "${SAVER_PID:-}" ] || kill "$SAVER_PID" 2>/dev/null || true
-  if [ -n "${SWAY_PID:-}" ]; then
-    kill "$SWAY_PID" 2>/dev/null || true
-    wait "$SWAY_PID" 2>/dev/null || true
-  fi
-  SWAY_PID=""
+  local pid
+  for pid in ${INNER_SWAY_PID:-} ${SWAY_PID:-}; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  SWAY_PID="" INNER_SWAY_PID=""
   [ -z "${SESSION_DIR:-}" ] || rm -rf "$SESSION_DIR"
 }
 

@@ -10,7 +10,6 @@ ends="$HOME/ends.log"
 "${SESSION_USER[@]}" swayidle -w timeout 1 "'$TORVANE' /s; echo \"status \$?\" >>'$ends'" \
   >"$TORVANE_OUT/swayidle.log" 2>&1 &
 idle=$!
-wait_for_toplevel screensaver
 wait_for_lit "$TORVANE_OUT/saver.png" 0.10
 echo "swayidle started the saver once the session was idle"
 

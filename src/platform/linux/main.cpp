@@ -1,10 +1,11 @@
 // The Linux entry point: the arguments, joined with single blanks, are the
-// Windows-style command line the saver scans; XScreenSaver's forms run the
-// saver as a hack drawing into the X window they name. The saver runs on
-// Wayland or X11 (window_system_choice.h), with GTK for its dialogs and
-// message boxes on the same one; a hack has no dialogs, and says its
-// messages on stderr (hack_messages.h). The heap is kept between frames
-// (heap.h) from the start.
+// Windows-style command line the saver scans (full screen, one saver per
+// monitor: saver_switches.h); XScreenSaver's forms run the saver as a hack
+// drawing into the X window they name. The saver runs on Wayland or X11
+// (window_system_choice.h), with GTK for its dialogs and message boxes on
+// the same one; a hack has no dialogs, and says its messages on stderr
+// (hack_messages.h). The heap is kept between frames (heap.h) from the
+// start.
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,6 +16,7 @@
 #include "platform/linux/front_end.h"
 #include "platform/linux/hack_run.h"
 #include "platform/linux/heap.h"
+#include "platform/linux/saver_switches.h"
 #include "platform/linux/window_system_choice.h"
 #include "platform/posix/termination.h"
 #include "platform/wayland/backend.h"
@@ -33,8 +35,8 @@ int main(int argc, char **argv) {
   use_window_system(kind == WINDOW_SYSTEM_WAYLAND ? wayland_window_system() : x11_window_system());
   setenv("GDK_BACKEND", window_system_gdk_name(kind), 0);
   if (!choice.as_hack) use_dialog_toolkit(gtk_dialog_toolkit());
-  int status = choice.as_hack ? run_hack(choice.hack)
-                              : WinMain(nullptr, nullptr, &choice.command_line[0], SW_SHOWDEFAULT);
+  int status =
+      choice.as_hack ? run_hack(choice.hack) : run_switches(choice.command_line, kind, argv);
   finish_if_terminated();
   return status;
 }

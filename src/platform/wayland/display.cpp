@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/wayland/backend.h"
@@ -13,27 +14,21 @@
 namespace {
 
 wayland_globals globals;
-bool output_bound, seat_bound;  // the first of each is the user's
+bool seat_bound;  // the first is the user's
 
 // The compositor went away: nothing is left to draw on, so end as a saver
 // ends, at once (exit handlers could touch the dead connection).
 [[noreturn]] void connection_lost() { _exit(0); }
 
+// A way round the layer shell, for a compositor whose layer surfaces do not
+// serve (and to try the xdg-shell windows on one that has them).
+bool xdg_shell_only() {
+  const char *shell = std::getenv("TORVANE_WAYLAND_SHELL");
+  return shell && std::strcmp(shell, "xdg") == 0;
+}
+
 void on_ping(void *, xdg_wm_base *wm_base, uint32_t serial) { xdg_wm_base_pong(wm_base, serial); }
 const xdg_wm_base_listener wm_base_listener = {on_ping};
-
-void on_output_geometry(void *, wl_output *, int32_t, int32_t, int32_t, int32_t, int32_t,
-                        const char *, const char *, int32_t) {}
-void on_output_mode(void *, wl_output *, uint32_t flags, int32_t width, int32_t height, int32_t) {
-  if (!(flags & WL_OUTPUT_MODE_CURRENT)) return;
-  globals.screen_width = width;
-  globals.screen_height = height;
-}
-void on_output_done(void *, wl_output *) {}
-void on_output_scale(void *, wl_output *, int32_t) {}
-// Events of later versions than the one bound never come: null.
-const wl_output_listener output_listener = {on_output_geometry, on_output_mode, on_output_done,
-                                            on_output_scale, nullptr, nullptr};
 
 template <typename T>
 T *bind(wl_registry *registry, uint32_t name, const wl_interface *interface, uint32_t offered,
@@ -54,10 +49,12 @@ void on_global(void *, wl_registry *registry, uint32_t name, const char *interfa
   } else if (std::strcmp(interface, wl_seat_interface.name) == 0 && !seat_bound) {
     seat_bound = true;
     wayland_seat_added(bind<wl_seat>(registry, name, &wl_seat_interface, version, 3));
-  } else if (std::strcmp(interface, wl_output_interface.name) == 0 && !output_bound) {
-    output_bound = true;
-    wl_output *output = bind<wl_output>(registry, name, &wl_output_interface, version, 2);
-    wl_output_add_listener(output, &output_listener, nullptr);
+  } else if (std::strcmp(interface, wl_output_interface.name) == 0) {
+    wayland_output_offered(registry, name, version);
+  } else if (std::strcmp(interface, zwlr_layer_shell_v1_interface.name) == 0) {
+    if (!xdg_shell_only())
+      globals.layer_shell =
+          bind<zwlr_layer_shell_v1>(registry, name, &zwlr_layer_shell_v1_interface, version, 1);
   }
 }
 void on_global_remove(void *, wl_registry *, uint32_t) {}
@@ -98,8 +95,7 @@ void wayland_wait_for_events(long long nanoseconds) {
   wl_display_cancel_read(display);
 }
 
-void wayland_pump() {
-  wl_display *display = globals.display;
+void wayland_dispatch(wl_display *display) {
   while (wl_display_prepare_read(display) != 0)
     if (wl_display_dispatch_pending(display) < 0) connection_lost();
   if (wl_display_flush(display) < 0 && errno != EAGAIN) {
@@ -113,6 +109,11 @@ void wayland_pump() {
     wl_display_cancel_read(display);
   }
   if (wl_display_dispatch_pending(display) < 0) connection_lost();
+}
+
+void wayland_pump() {
+  wayland_dispatch(globals.display);
+  wayland_settle_keyboard_focus();
 }
 
 void wayland_wait_for(const bool &done) {

@@ -3,6 +3,7 @@
 
 #include <wayland-client.h>
 
+#include "wlr-layer-shell-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 
 struct wayland_globals {
@@ -10,14 +11,18 @@ struct wayland_globals {
   wl_compositor *compositor;
   xdg_wm_base *wm_base;
   wl_shm *shm;
-  int screen_width, screen_height;  // the first output's current mode; 0 until known
+  // wlroots' layer shell where the compositor offers it (and
+  // TORVANE_WAYLAND_SHELL is not "xdg"); else null.
+  zwlr_layer_shell_v1 *layer_shell;
 };
 
 // Connects to $WAYLAND_DISPLAY on first use and binds the globals; null when
 // there is no compositor, or it offers no xdg-shell.
 const wayland_globals *wayland();
 
-// Handles every event that has arrived, without waiting for more.
+// Handles every event that has arrived on `display`, without waiting for
+// more; a broken connection (the compositor is gone) ends the program.
+void wayland_dispatch(wl_display *display);
 void wayland_pump();
 void wayland_wait_for_events(long long nanoseconds);
 // Handles events, waiting for them, until `done` is set.

@@ -1,6 +1,8 @@
 // The seat's pointer and keyboard: their events as input for the saver
 // window under the pointer or with the keyboard focus. The pointer's
-// position is only ever told relative to the surface it is over.
+// position is only ever told relative to the surface it is over, in the
+// compositor's coordinates; the window measures it in its pixels.
+#include <time.h>
 #include <unistd.h>
 
 #include "platform/wayland/backend.h"
@@ -12,6 +14,16 @@ wl_keyboard *keyboard;
 wl_surface *pointer_surface;  // where the pointer is; null when over none of ours
 int pointer_x, pointer_y;
 wl_surface *keyboard_surface;
+// The keyboard left this surface, at left_at_ms; it may come straight back.
+wl_surface *left_surface;
+long long left_at_ms;
+const long long focus_return_ms = 100;
+
+long long monotonic_ms() {
+  timespec now;
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
+}
 
 void report(wl_surface *surface, const MSG &msg) {
   if (window_record *w = wayland_window_of(surface))
@@ -19,8 +31,9 @@ void report(wl_surface *surface, const MSG &msg) {
 }
 
 void move_to(wl_fixed_t x, wl_fixed_t y) {
-  pointer_x = wl_fixed_to_int(x);
-  pointer_y = wl_fixed_to_int(y);
+  int scale = wayland_output_scale();
+  pointer_x = static_cast<int>(wl_fixed_to_double(x) * scale);
+  pointer_y = static_cast<int>(wl_fixed_to_double(y) * scale);
   report(pointer_surface, mouse_move_message(pointer_x, pointer_y));
 }
 
@@ -62,15 +75,27 @@ void on_keymap(void *, wl_keyboard *, uint32_t format, int fd, uint32_t size) {
   close(fd);
 }
 
-// The keyboard focus coming and going is the application's activation.
+// The keyboard focus coming and going is the application's activation:
+// that of the saver that takes the input. Of several savers the others
+// never ask for the keyboard; should the compositor hand it to one of them
+// anyway (a full-screen toplevel coming up), it has only passed among the
+// savers, and the one that takes the input counts its going. A compositor
+// may also take the keyboard away and hand it straight back (sway does, to
+// a layer surface, when an output comes or the workspace changes): its
+// going counts once it has stayed away a moment.
 void on_keyboard_enter(void *, wl_keyboard *, uint32_t, wl_surface *surface, wl_array *) {
   keyboard_surface = surface;
-  report(surface, activation_message(true));
+  if (!wayland_takes_input()) return;
+  bool back = surface == left_surface;
+  left_surface = nullptr;
+  if (!back) report(surface, activation_message(true));
 }
 
 void on_keyboard_leave(void *, wl_keyboard *, uint32_t, wl_surface *surface) {
   keyboard_surface = nullptr;
-  report(surface, activation_message(false));
+  if (!wayland_takes_input()) return;
+  left_surface = surface;
+  left_at_ms = monotonic_ms();
 }
 
 void on_key(void *, wl_keyboard *, uint32_t, uint32_t, uint32_t key, uint32_t state) {
@@ -114,6 +139,12 @@ void on_seat_name(void *, wl_seat *, const char *) {}
 const wl_seat_listener seat_listener = {on_capabilities, on_seat_name};
 
 }  // namespace
+
+void wayland_settle_keyboard_focus() {
+  if (!left_surface || monotonic_ms() - left_at_ms < focus_return_ms) return;
+  report(left_surface, activation_message(false));
+  left_surface = nullptr;
+}
 
 void wayland_seat_added(wl_seat *seat) { wl_seat_add_listener(seat, &seat_listener, nullptr); }
 

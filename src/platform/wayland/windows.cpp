@@ -1,6 +1,9 @@
-// Saver windows as xdg-shell toplevels: creating, sizing, showing and
-// destroying them. A full-screen window asks to cover its output; its size
-// is what the compositor's configure events say.
+// Saver windows: creating, sizing, showing and destroying them. A
+// full-screen window covers its output, as a layer surface
+// (layer_shell.cpp) or as a full-screen xdg-shell toplevel on it; its size
+// is what the compositor's configure events say, in the output's pixels:
+// its buffers have the output's scale, so the picture is as sharp there as
+// on any other output.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -15,6 +18,20 @@ UINT_PTR last_handle;
 
 // The window of a native window, once it is in the window table.
 window_record *window_with_native(const native_window *n) { return wayland_window_of(n->surface); }
+
+// The window's size in pixels follows the latest configure and the
+// output's scale. The pending frame is presented first, at the scale it was
+// drawn for; the new scale goes with the next frame's buffer.
+void follow_size(window_record *w) {
+  native_window *n = w->native;
+  int scale = wayland_output_scale();
+  if (n->next_width > 0 && n->next_height > 0)
+    window_resized(w, n->next_width * scale, n->next_height * scale);
+  if (n->buffer_scale != scale) {
+    n->buffer_scale = scale;
+    wl_surface_set_buffer_scale(n->surface, scale);
+  }
+}
 
 void on_toplevel_configure(void *data, xdg_toplevel *, int32_t width, int32_t height, wl_array *) {
   native_window *n = static_cast<native_window *>(data);
@@ -31,15 +48,9 @@ void on_toplevel_close(void *data, xdg_toplevel *) {
 const xdg_toplevel_listener toplevel_listener = {on_toplevel_configure, on_toplevel_close, nullptr,
                                                  nullptr};
 
-// The first configure sizes the window before it is in the window table;
-// later ones are size changes, WM_SIZE.
 void on_surface_configure(void *data, xdg_surface *xdg, uint32_t serial) {
-  native_window *n = static_cast<native_window *>(data);
   xdg_surface_ack_configure(xdg, serial);
-  window_record *w = window_with_native(n);
-  if (w && n->next_width > 0 && n->next_height > 0)
-    window_resized(w, n->next_width, n->next_height);
-  n->configured = true;
+  wayland_configured(static_cast<native_window *>(data));
 }
 
 const xdg_surface_listener surface_listener = {on_surface_configure};
@@ -68,7 +79,41 @@ void show_black(window_record *w) {
   close(fd);
 }
 
+// A full-screen toplevel asks for the saver's output (null: the
+// compositor's choice).
+void make_toplevel(native_window *n, const window_record *w) {
+  n->xdg = xdg_wm_base_get_xdg_surface(wayland()->wm_base, n->surface);
+  xdg_surface_add_listener(n->xdg, &surface_listener, n);
+  n->toplevel = xdg_surface_get_toplevel(n->xdg);
+  xdg_toplevel_add_listener(n->toplevel, &toplevel_listener, n);
+  xdg_toplevel_set_title(n->toplevel, w->title.c_str());
+  xdg_toplevel_set_app_id(n->toplevel, "torvane");
+  if (w->full_screen) xdg_toplevel_set_fullscreen(n->toplevel, wayland_saver_output());
+}
+
+void destroy_native(native_window *n) {
+  if (n->layer) zwlr_layer_surface_v1_destroy(n->layer);
+  if (n->toplevel) xdg_toplevel_destroy(n->toplevel);
+  if (n->xdg) xdg_surface_destroy(n->xdg);
+  wl_surface_destroy(n->surface);
+  wl_display_flush(wayland()->display);
+  delete n;
+}
+
 }  // namespace
+
+// The first configure sizes the window before it is in the window table;
+// later ones are size changes, WM_SIZE.
+void wayland_configured(native_window *n) {
+  if (window_record *w = window_with_native(n)) follow_size(w);
+  n->configured = true;
+}
+
+void wayland_output_rescaled() {
+  int count;
+  window_record *const *windows = all_windows(&count);
+  for (int i = 0; i < count; i++) follow_size(windows[i]);
+}
 
 HWND wayland_create_window(window_record *w) {
   if (w->parent) {
@@ -78,40 +123,44 @@ HWND wayland_create_window(window_record *w) {
     return nullptr;
   }
   const wayland_globals *g = wayland();
+  // The output a supervisor named went before the saver came: nothing to
+  // cover.
+  if (wayland_output_lost()) return nullptr;
   native_window *n = new native_window{};
   n->surface = wl_compositor_create_surface(g->compositor);
-  n->xdg = xdg_wm_base_get_xdg_surface(g->wm_base, n->surface);
-  xdg_surface_add_listener(n->xdg, &surface_listener, n);
-  n->toplevel = xdg_surface_get_toplevel(n->xdg);
-  xdg_toplevel_add_listener(n->toplevel, &toplevel_listener, n);
-  xdg_toplevel_set_title(n->toplevel, w->title.c_str());
-  xdg_toplevel_set_app_id(n->toplevel, "torvane");
-  if (w->full_screen) xdg_toplevel_set_fullscreen(n->toplevel, nullptr);
+  if (w->full_screen && g->layer_shell)
+    wayland_make_layer_surface(n, wayland_saver_output(), wayland_takes_input());
+  else
+    make_toplevel(n, w);
   wl_surface_commit(n->surface);
   wayland_wait_for(n->configured);
+  if (n->closed) {
+    destroy_native(n);
+    return nullptr;
+  }
+  n->buffer_scale = wayland_output_scale();
+  wl_surface_set_buffer_scale(n->surface, n->buffer_scale);
   if (n->next_width > 0 && n->next_height > 0) {
-    w->width = n->next_width;
-    w->height = n->next_height;
+    w->width = n->next_width * n->buffer_scale;
+    w->height = n->next_height * n->buffer_scale;
   }
   w->native = n;
+  // A full-screen window covers its output at once, before the renderer's
+  // start (which takes a while in software).
+  if (w->full_screen) show_black(w);
   return reinterpret_cast<HWND>(++last_handle);
 }
 
 void wayland_show_window(window_record *w) {
-  show_black(w);
+  if (!w->full_screen) show_black(w);
   wl_display_flush(wayland()->display);
 }
 
 // A compositor never takes a client's surfaces away, so they are always
 // there to destroy.
 void wayland_destroy_window(window_record *w, bool) {
-  native_window *n = w->native;
   if (w->surface) egl_destroy_surface(w->surface);
-  xdg_toplevel_destroy(n->toplevel);
-  xdg_surface_destroy(n->xdg);
-  wl_surface_destroy(n->surface);
-  wl_display_flush(wayland()->display);
-  delete n;
+  destroy_native(w->native);
 }
 
 // Compared, never followed: events may still name a surface just destroyed.
@@ -139,10 +188,4 @@ bool wayland_client_size(HWND hWnd, int *width, int *height) {
   *width = w->width;
   *height = w->height;
   return true;
-}
-
-int wayland_screen_metric(int index) {
-  if (index == SM_CXSCREEN) return wayland()->screen_width;
-  if (index == SM_CYSCREEN) return wayland()->screen_height;
-  return 0;
 }

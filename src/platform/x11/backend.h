@@ -10,6 +10,17 @@
 // The X11 implementation of the window system.
 const window_system *x11_window_system();
 
+// saver_monitor.cpp. For a saver its supervisor placed, before its window is
+// made: it covers the monitor `key` names (as monitor_list.h writes it), and
+// takes the keyboard and pointer only with take_input; the others hear input
+// past that grab (raw_input.cpp). False when the key names no monitor.
+bool x11_place_on_monitor(const char *key, bool take_input);
+bool x11_takes_input();
+// Where the saver's screen starts in root coordinates: its monitor's corner,
+// or 0, 0.
+POINT x11_screen_origin();
+int x11_screen_metric(int index);
+
 inline HWND to_hwnd(Window id) { return reinterpret_cast<HWND>(static_cast<UINT_PTR>(id)); }
 // X ids have 29 bits. A handle beyond them (a preview id above 32 bits, a
 // negative one) names no window: Xlib would cut it to 32 bits, naming another.
@@ -25,7 +36,6 @@ void x11_show_window(window_record *w);
 void x11_destroy_window(window_record *w, bool gone);
 bool x11_window_rect(HWND hWnd, RECT *rect);
 bool x11_client_size(HWND hWnd, int *width, int *height);
-int x11_screen_metric(int index);
 // The saver window an X window belongs to: itself, or the nearest ancestor
 // in the table (the GL child inside a saver window); null if none.
 window_record *x11_owner_window(Window id);

@@ -38,7 +38,13 @@ bool x11_query_pointer(POINT *at, unsigned int *state) {
   return true;
 }
 
+// On the saver's screen, which starts at its monitor's corner: off that
+// monitor, a position may be negative or beyond the screen's size.
 bool x11_cursor_pos(POINT *point) {
   unsigned int state;
-  return x11_query_pointer(point, &state);
+  if (!x11_query_pointer(point, &state)) return false;
+  POINT origin = x11_screen_origin();
+  point->x -= origin.x;
+  point->y -= origin.y;
+  return true;
 }

@@ -38,22 +38,43 @@ void handle_client_message(const XClientMessageEvent &message) {
   if (window_record *child = window_with_parent(to_hwnd(message.window))) window_close_requested(child);
 }
 
+// Motion off a window is not its own: a saver on another monitor measures
+// it. (`x`, `y` relative to the window.)
+bool on_window(const window_record *w, int x, int y) {
+  return x >= 0 && y >= 0 && x < w->width && y < w->height;
+}
+
 void handle_input(const XEvent &event) {
   MSG msg = {};
   if (!x_input_message(event, &msg)) return;
-  if (window_record *owner = x11_owner_window(event.xany.window))
-    window_input(owner, msg.message, msg.wParam, msg.lParam);
+  window_record *owner = x11_owner_window(event.xany.window);
+  if (!owner) return;
+  if (event.type == MotionNotify && !on_window(owner, event.xmotion.x, event.xmotion.y)) return;
+  window_input(owner, msg.message, msg.wParam, msg.lParam);
 }
 
 // Input heard past other clients' grabs is for the full-screen windows,
-// which cover the screen from its origin: root coordinates are theirs.
-void full_screen_input(const XEvent &input) {
+// which cover the saver's screen from its origin; the input comes in root
+// coordinates.
+void full_screen_input(XEvent input) {
+  POINT origin = x11_screen_origin();
+  bool motion = input.type == MotionNotify;
+  if (motion) {
+    input.xmotion.x -= origin.x;
+    input.xmotion.y -= origin.y;
+  } else if (input.type == ButtonPress || input.type == ButtonRelease) {
+    input.xbutton.x -= origin.x;
+    input.xbutton.y -= origin.y;
+  }
   MSG msg = {};
   if (!x_input_message(input, &msg)) return;
   int count;
   window_record *const *windows = all_windows(&count);
-  for (int i = 0; i < count; i++)
-    if (windows[i]->full_screen) window_input(windows[i], msg.message, msg.wParam, msg.lParam);
+  for (int i = 0; i < count; i++) {
+    window_record *w = windows[i];
+    if (!w->full_screen || (motion && !on_window(w, input.xmotion.x, input.xmotion.y))) continue;
+    window_input(w, msg.message, msg.wParam, msg.lParam);
+  }
 }
 
 void handle_raw_input(XEvent &event) {

@@ -51,8 +51,10 @@ HWND x11_create_window(window_record *w) {
   // top-level window too, and no window manager's business either.
   attributes.override_redirect = w->full_screen || parent == root;
   attributes.event_mask = w->full_screen ? full_screen_events : child_events;
-  Window id = XCreateWindow(display, parent, w->x, w->y, w->width, w->height, 0, CopyFromParent,
-                            InputOutput, CopyFromParent,
+  // A full-screen window's screen is its monitor.
+  POINT origin = w->full_screen ? x11_screen_origin() : POINT{0, 0};
+  Window id = XCreateWindow(display, parent, origin.x + w->x, origin.y + w->y, w->width, w->height,
+                            0, CopyFromParent, InputOutput, CopyFromParent,
                             CWBackPixmap | CWOverrideRedirect | CWEventMask, &attributes);
   if (!x11_window_exists(id)) return nullptr;  // the parent could not hold it
   XStoreName(display, id, w->title.c_str());
@@ -71,10 +73,11 @@ void x11_show_window(window_record *w) {
     XMapRaised(display, id);
     XSync(display, False);  // viewable before it can take the focus
     // Until it holds the input, and for good when another client keeps it
-    // (another full-screen saver), the saver hears raw input; raw events
-    // already on their way when it stops still count.
+    // (another full-screen saver, or the one of its siblings on other
+    // monitors that takes it), the saver hears raw input; raw events already
+    // on their way when it stops still count.
     x11_hear_raw_input(true);
-    if (take_input(display, id)) x11_hear_raw_input(false);
+    if (x11_takes_input() && take_input(display, id)) x11_hear_raw_input(false);
   } else {
     XMapWindow(display, id);
   }
@@ -126,12 +129,4 @@ bool x11_client_size(HWND hWnd, int *width, int *height) {
   *width = attributes.width;
   *height = attributes.height;
   return true;
-}
-
-int x11_screen_metric(int index) {
-  Display *display = x11_display();
-  int screen = DefaultScreen(display);
-  if (index == SM_CXSCREEN) return DisplayWidth(display, screen);
-  if (index == SM_CYSCREEN) return DisplayHeight(display, screen);
-  return 0;
 }
