@@ -56,7 +56,7 @@ MATE_PID=$!
 for _ in $(seq 100); do as_mate mate-screensaver-command --query >/dev/null 2>&1 && break; sleep 0.1; done
 as_mate mate-screensaver-command --activate >>"$TORVANE_OUT/commands.log" 2>&1 || fail "--activate failed"
 running=$(wait_for_torvane_other_than "")
-[ "$(readlink "/proc/$running/exe")" = /usr/bin/torvane ] || fail "MATE ran $(readlink "/proc/$running/exe")"
+[ "$(readlink "/proc/$running/exe")" = /usr/libexec/torvane/torvane ] || fail "MATE ran $(readlink "/proc/$running/exe")"
 [ "$(tr '\0' ' ' <"/proc/$running/cmdline")" = "torvane --root " ] ||
   fail "MATE ran \"$(tr '\0' ' ' <"/proc/$running/cmdline")\""
 "$LIT_PROBE" root 0.10 20000 >/dev/null || fail "torvane draws nothing under mate-screensaver"

@@ -12,8 +12,10 @@ daemon_begin
 start_daemon
 
 # drawn_after ARGS...: sends the daemon the command and prints the
-# milliseconds until the screen shows a drawing.
+# milliseconds until the screen shows a drawing. The picture of a hack just
+# deactivated may linger a moment: it is gone first.
 drawn_after() {
+  "$LIT_PROBE" root 0.02 20000 below >/dev/null || fail "the screen is still lit 20 s on"
   command_daemon "$@" &
   local ms
   ms=$("$LIT_PROBE" root 0.02 20000) || fail "nothing drawn 20 s after $*"
@@ -31,7 +33,7 @@ glknots_ms=$(drawn_after -select 2)
 command_daemon -deactivate
 torvane_ms=$(drawn_after -activate)
 first=$(wait_for_torvane_other_than "")
-[ "$(readlink "/proc/$first/exe")" = /usr/bin/torvane ] ||
+[ "$(readlink "/proc/$first/exe")" = /usr/libexec/torvane/torvane ] ||
   fail "the daemon ran $(readlink "/proc/$first/exe"), not the installed torvane"
 window=$(saver_window)
 [ -n "$window" ] || fail "torvane made no window"

@@ -1,8 +1,9 @@
-/* lit_probe WINDOW MIN_SHARE TIMEOUT_MS: looks at the window's pixels every
-   20 ms until at least MIN_SHARE (0..1) of them are lit (not near black),
-   then prints the milliseconds it waited and ends with 0; ends with 1 when
-   the timeout passes first. WINDOW is an id, or "root". Much quicker than a
-   screenshot, so the time it prints is when the drawing appeared. */
+/* lit_probe WINDOW MIN_SHARE TIMEOUT_MS [below]: looks at the window's pixels
+   every 20 ms until at least MIN_SHARE (0..1) of them are lit (not near
+   black), or with "below" until fewer are, then prints the milliseconds it
+   waited and ends with 0; ends with 1 when the timeout passes first. WINDOW
+   is an id, or "root". Much quicker than a screenshot, so the time it
+   prints is when the drawing appeared (or went). */
 #include <X11/Xutil.h>
 #include <string.h>
 #include <time.h>
@@ -34,14 +35,15 @@ static double lit_share(Display *display, Window window) {
 }
 
 int main(int argc, char **argv) {
-  Display *display = open_display(argc, 3, "lit_probe WINDOW MIN_SHARE TIMEOUT_MS");
+  Display *display = open_display(argc == 5 ? 4 : argc, 3, "lit_probe WINDOW MIN_SHARE TIMEOUT_MS [below]");
+  int below = argc == 5 && strcmp(argv[4], "below") == 0;
   XSetErrorHandler(quiet);
   Window window = strcmp(argv[1], "root") == 0 ? DefaultRootWindow(display) : strtoul(argv[1], NULL, 0);
   double min_share = atof(argv[2]);
   long start = now_ms(), timeout = atol(argv[3]);
   for (;;) {
     long waited = now_ms() - start;
-    if (lit_share(display, window) >= min_share) {
+    if ((lit_share(display, window) >= min_share) != below) {
       printf("%ld\n", waited);
       return 0;
     }
