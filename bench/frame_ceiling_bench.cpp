@@ -1,9 +1,10 @@
 // The saver's processor time per frame against the rasterizer's limit. For
 // every tube size, drawing path and window size asked for, in one process
-// and on one window, rounds take turns between three ways of drawing the
+// and on one window, rounds take turns between four ways of drawing the
 // same frame for the same processor time each:
 //   - the saver: its real loop body (the queue drained, ss_draw, Sleep(1),
 //     as WinMain runs it), its heap kept as the program keeps it;
+//   - the hack: XScreenSaver's forms' own loop (run_hack_loop) at -delay 0;
 //   - the ceiling from one buffer (ceiling_frame.h): each pass over the
 //     whole tube in one draw call;
 //   - the ceiling per band: the saver's own order of GL calls, from the
@@ -32,6 +33,7 @@
 
 #include "ceiling_frame.h"
 #include "frame_clock.h"
+#include "platform/linux/hack_loop.h"
 #include "platform/linux/heap.h"
 #include "platform/win32.h"
 #include "render/multitex.h"
@@ -62,7 +64,18 @@ struct run {
   double thread_ms_per_frame() const { return thread * 1e3 / static_cast<double>(frames); }
 };
 
-enum contender { SAVER, ONE_BUFFER, PER_BAND, contenders };
+enum contender { SAVER, HACK, ONE_BUFFER, PER_BAND, contenders };
+
+// The hack's loop draws frames until a quit message: its frame here ends the
+// loop once its processor time is spent.
+HWND hack_window;
+double hack_until;
+long hack_frames;
+
+void hack_frame() {
+  ss_draw(hack_window);
+  if (++hack_frames >= 3 && process_seconds() >= hack_until) PostQuitMessage(0);
+}
 
 // Frames until the process has used `seconds` of processor time, and at
 // least three; the last frame's work is finished before the clocks are read.
@@ -80,6 +93,15 @@ run frames_for(double seconds, draw_function draw, finish_function finish) {
 run run_contender(contender c, HWND hwnd, double seconds) {
   if (c == SAVER)
     return frames_for(seconds, [hwnd] { return saver_loop_turn(hwnd); }, [hwnd] { finish_frames(hwnd); });
+  if (c == HACK) {
+    hack_window = hwnd;
+    hack_frames = 0;
+    const double process0 = process_seconds(), thread0 = thread_seconds();
+    hack_until = process0 + seconds;
+    run_hack_loop(0, hack_frame);
+    finish_frames(hwnd);
+    return run{process_seconds() - process0, thread_seconds() - thread0, hack_frames};
+  }
   begin_ceiling(hwnd, c == PER_BAND ? CEILING_PER_BAND : CEILING_ONE_BUFFER);
   run r = frames_for(
       seconds,
@@ -106,7 +128,8 @@ bool compare(const settings &s, size2 tube, int options, size2 window) {
   if ((options & OPT_MULTITEXTURE) && !multitexturing_enabled)
     std::printf("(no GL_ARB_multitexture: the saver draws two passes)\n");
   for (int c = 0; c < contenders; c++) run_contender(contender(c), hwnd, s.phase_seconds / 3);  // warm-up
-  std::vector<double> ms[contenders], thread_ms[contenders], saver_to_one, saver_to_band, band_to_one;
+  std::vector<double> ms[contenders], thread_ms[contenders], saver_to_one, saver_to_band, band_to_one,
+      hack_to_one;
   for (int round = 0; round < s.rounds; round++) {
     run runs[contenders];
     for (int k = 0; k < contenders; k++) {
@@ -120,14 +143,18 @@ bool compare(const settings &s, size2 tube, int options, size2 window) {
     saver_to_one.push_back(ms[SAVER].back() / ms[ONE_BUFFER].back());
     saver_to_band.push_back(ms[SAVER].back() / ms[PER_BAND].back());
     band_to_one.push_back(ms[PER_BAND].back() / ms[ONE_BUFFER].back());
+    hack_to_one.push_back(ms[HACK].back() / ms[ONE_BUFFER].back());
   }
   ss_shutdown(hwnd);
   close_test_window(hwnd);
-  std::printf("%3dx%-2d 0x%02x %4dx%-4d | %7.2f %7.2f %7.2f | %5.2f %5.2f %5.2f | %-17s %-17s %s\n",
-              tube.a, tube.b, options, window.a, window.b, median(ms[SAVER]), median(ms[ONE_BUFFER]),
-              median(ms[PER_BAND]), median(thread_ms[SAVER]), median(thread_ms[ONE_BUFFER]),
-              median(thread_ms[PER_BAND]), spread(saver_to_one, "%.2f").c_str(),
-              spread(saver_to_band, "%.2f").c_str(), spread(band_to_one, "%.2f").c_str());
+  std::printf(
+      "%3dx%-2d 0x%02x %4dx%-4d | %7.2f %7.2f %7.2f %7.2f | %5.2f %5.2f %5.2f | %-17s %-17s %-17s "
+      "%s\n",
+      tube.a, tube.b, options, window.a, window.b, median(ms[SAVER]), median(ms[HACK]),
+      median(ms[ONE_BUFFER]), median(ms[PER_BAND]), median(thread_ms[SAVER]),
+      median(thread_ms[ONE_BUFFER]), median(thread_ms[PER_BAND]), spread(saver_to_one, "%.2f").c_str(),
+      spread(saver_to_band, "%.2f").c_str(), spread(band_to_one, "%.2f").c_str(),
+      spread(hack_to_one, "%.2f").c_str());
   std::fflush(stdout);
   return true;
 }
@@ -183,8 +210,8 @@ int main(int argc, char **argv) {
   setenv("TORVANE_REGISTRY", "/nonexistent/torvane-bench/registry.reg", 1);
   std::printf("processor ms per frame (medians of %d rounds of %.0f ms each); ratios: median (spread)\n",
               s.rounds, s.phase_seconds * 1e3);
-  std::printf("tube   path window    |   saver one-buf per-band | drawing thread    | "
-              "saver/one-buffer  saver/per-band    per-band/one-buffer\n");
+  std::printf("tube   path window    |   saver    hack one-buf per-band | drawing thread    | "
+              "saver/one-buffer  saver/per-band    per-band/one-buffer hack/one-buffer\n");
   for (size2 tube : s.tubes)
     for (int path : s.paths)
       for (size2 window : s.windows)
