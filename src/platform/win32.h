@@ -245,6 +245,7 @@ struct PIXELFORMATDESCRIPTOR {
 #define PFD_DRAW_TO_WINDOW 0x00000004u
 #define PFD_SUPPORT_OPENGL 0x00000020u
 #define PFD_TYPE_RGBA 0
+#define PFD_TYPE_COLORINDEX 1
 #define PFD_MAIN_PLANE 0
 
 // ---- registry ---------------------------------------------------------------

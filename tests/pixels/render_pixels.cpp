@@ -1,8 +1,9 @@
 // Draws the tube on a real GL context (an X window under Xvfb with Mesa's
 // software renderer) for each curve, skin, bump style, reflection path and
 // buffering, and hours into a run at the top speed, reads the window's
-// pixels back and checks that the picture is really there. Each picture is
-// saved as OUTPUT_FOLDER/<case>.ppm.
+// pixels back and checks that the picture is really there, drawn through
+// GLX where the server offers it and through EGL where it does not. Each
+// picture is saved as OUTPUT_FOLDER/<case>.ppm.
 //
 //   render_pixels OUTPUT_FOLDER
 //
@@ -28,6 +29,9 @@
 #include "settings/settings.h"
 #include "test_window.h"
 
+// After win32.h, which keeps GL's own multitexture prototypes out.
+#include <GL/glx.h>
+
 namespace {
 
 const int width = 640, height = 480;
@@ -38,6 +42,7 @@ struct picture {
   std::vector<unsigned char> rgb;
   double depth_bits = 0;
   bool double_buffered = false;
+  bool through_glx = false, through_egl = false;  // the API of the context that drew
   double covered_depth = 1;  // mean depth over the covered pixels
 };
 
@@ -146,10 +151,20 @@ void read_window(Display *display, Window window, picture &p) {
 void read_gl_state(HWND hwnd, picture &p) {
   HDC dc = GetDC(hwnd);
   wglMakeCurrent(dc, hRC);
-  EGLint render_buffer = EGL_NONE;
-  eglQuerySurface(eglGetCurrentDisplay(), eglGetCurrentSurface(EGL_DRAW), EGL_RENDER_BUFFER,
-                  &render_buffer);
-  p.double_buffered = render_buffer == EGL_BACK_BUFFER;
+  p.through_glx = glXGetCurrentContext() != nullptr;
+  p.through_egl = eglGetCurrentContext() != EGL_NO_CONTEXT;
+  // A GLX config is single- or double-buffered; EGL makes a surface of a
+  // config draw on the front buffer or the back one.
+  if (p.through_glx) {
+    GLboolean double_buffered = GL_FALSE;
+    glGetBooleanv(GL_DOUBLEBUFFER, &double_buffered);
+    p.double_buffered = double_buffered;
+  } else {
+    EGLint render_buffer = EGL_NONE;
+    eglQuerySurface(eglGetCurrentDisplay(), eglGetCurrentSurface(EGL_DRAW), EGL_RENDER_BUFFER,
+                    &render_buffer);
+    p.double_buffered = render_buffer == EGL_BACK_BUFFER;
+  }
   GLint bits = 0;
   glGetIntegerv(GL_DEPTH_BITS, &bits);
   p.depth_bits = bits;
@@ -352,6 +367,11 @@ int main(int argc, char **argv) {
   const int defaults = OPT_DOUBLE_BUFFER | OPT_BILINEAR;
   const double t = 2.0;  // 100 degrees of tumble
   picture tube = draw(display, {"default", defaults, 1, 1, t});
+  int opcode, first_event, first_error;
+  bool server_has_glx = XQueryExtension(display, "GLX", &opcode, &first_event, &first_error);
+  check(server_has_glx ? tube.through_glx && !tube.through_egl : tube.through_egl && !tube.through_glx,
+        server_has_glx ? "the server offers GLX: GL draws through GLX"
+                       : "the server offers no GLX: GL draws through EGL");
   check(coverage(tube) > 0.10, "the default tube covers a good share of the window");
   rgb_mean m = mean_colour(tube);
   check(m.r > m.g && m.g > m.b && m.r > 60, "the default skin shows orange");

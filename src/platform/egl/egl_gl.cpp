@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/emul/format_request.h"
+
 namespace {
 
 // The display's configs in a fixed order: config n is element n - 1.
@@ -15,12 +17,12 @@ std::vector<EGLConfig> all_configs(EGLDisplay display) {
   return configs;
 }
 
-bool has_sizes(EGLDisplay display, EGLConfig config, int channel, const PIXELFORMATDESCRIPTOR &pfd) {
-  return egl_config_attribute(display, config, EGL_RED_SIZE) == channel &&
-         egl_config_attribute(display, config, EGL_GREEN_SIZE) == channel &&
-         egl_config_attribute(display, config, EGL_BLUE_SIZE) == channel &&
-         egl_config_attribute(display, config, EGL_ALPHA_SIZE) == pfd.cAlphaBits &&
-         egl_config_attribute(display, config, EGL_DEPTH_SIZE) == pfd.cDepthBits;
+config_sizes sizes_of(EGLDisplay display, EGLConfig config) {
+  return {egl_config_attribute(display, config, EGL_RED_SIZE),
+          egl_config_attribute(display, config, EGL_GREEN_SIZE),
+          egl_config_attribute(display, config, EGL_BLUE_SIZE),
+          egl_config_attribute(display, config, EGL_ALPHA_SIZE),
+          egl_config_attribute(display, config, EGL_DEPTH_SIZE)};
 }
 
 bool has_visual(EGLDisplay display, EGLConfig config, const egl_format_rules &rules) {
@@ -29,30 +31,31 @@ bool has_visual(EGLDisplay display, EGLConfig config, const egl_format_rules &ru
 
 EGLConfig best_config(EGLDisplay display, const PIXELFORMATDESCRIPTOR &pfd,
                       const egl_format_rules &rules) {
-  if (pfd.iPixelType != PFD_TYPE_RGBA) return nullptr;
-  int channel = std::min(8, pfd.cColorBits / 3);
+  format_request request = read_format_request(pfd);
+  if (!request.rgba) return nullptr;
   const EGLint wanted[] = {
       EGL_SURFACE_TYPE, EGL_WINDOW_BIT,
       EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
-      EGL_RED_SIZE, channel,
-      EGL_GREEN_SIZE, channel,
-      EGL_BLUE_SIZE, channel,
-      EGL_ALPHA_SIZE, pfd.cAlphaBits,
-      EGL_DEPTH_SIZE, pfd.cDepthBits,
-      EGL_STENCIL_SIZE, pfd.cStencilBits,
+      EGL_RED_SIZE, request.channel,
+      EGL_GREEN_SIZE, request.channel,
+      EGL_BLUE_SIZE, request.channel,
+      EGL_ALPHA_SIZE, request.alpha,
+      EGL_DEPTH_SIZE, request.depth,
+      EGL_STENCIL_SIZE, request.stencil,
       EGL_NATIVE_VISUAL_TYPE, rules.visual_type ? rules.visual_type : EGL_DONT_CARE,
       EGL_NONE};
   EGLint count = 0;
   if (!eglChooseConfig(display, wanted, nullptr, 0, &count) || count <= 0) return nullptr;
   std::vector<EGLConfig> configs(count);
   eglChooseConfig(display, wanted, configs.data(), count, &count);
-  EGLConfig first = nullptr;
-  for (EGLint i = 0; i < count; i++) {
-    if (!has_visual(display, configs[i], rules)) continue;
-    if (has_sizes(display, configs[i], channel, pfd)) return configs[i];
-    if (!first) first = configs[i];
-  }
-  return first;
+  configs.resize(count);
+  configs.erase(std::remove_if(configs.begin(), configs.end(),
+                               [&](EGLConfig c) { return !has_visual(display, c, rules); }),
+                configs.end());
+  std::vector<config_sizes> found;
+  for (EGLConfig config : configs) found.push_back(sizes_of(display, config));
+  int preferred = preferred_config(found, request);
+  return preferred < 0 ? nullptr : configs[preferred];
 }
 
 }  // namespace
@@ -80,7 +83,7 @@ int egl_choose_format(EGLDisplay display, const PIXELFORMATDESCRIPTOR &pfd,
   auto found = std::find(configs.begin(), configs.end(), chosen);
   if (found == configs.end()) return 0;
   int format = static_cast<int>(found - configs.begin()) + 1;
-  bool single = rules.single_buffering && !(pfd.dwFlags & PFD_DOUBLEBUFFER);
+  bool single = rules.single_buffering && !read_format_request(pfd).double_buffered;
   return single ? format + static_cast<int>(configs.size()) : format;
 }
 

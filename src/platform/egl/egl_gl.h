@@ -24,13 +24,8 @@ struct egl_format_rules {
   EGLint visual;          // every config's native visual, or 0 for any
 };
 
-// The format that best meets the descriptor; 0 when none does. EGL reads
-// sizes as minimums and ranks more colour bits first; this takes a config
-// with the sizes asked for when there is one. Above all no alpha unless
-// asked for (a compositor would let what lies below show through the
-// saver's black), and the depth size as asked, as a Win32 driver does (the
-// reflection pass is pulled forward by a few depth units, which a 32-bit
-// float depth buffer swallows). EGL has no colour-index configs. Double
+// The format that best meets the descriptor (as emul/format_request.h
+// reads it); 0 when none does. EGL has no colour-index configs. Double
 // buffering is a wish: where the display has no single-buffered formats,
 // every format is double-buffered.
 int egl_choose_format(EGLDisplay display, const PIXELFORMATDESCRIPTOR &pfd,

@@ -1,6 +1,6 @@
 // What the X11 backend's files share. A window handle is the X window id of
 // the saver window; GL draws into a child window with the pixel format's
-// visual (egl.cpp).
+// visual (gl_window.h).
 #pragma once
 
 #include <X11/Xlib.h>
@@ -66,15 +66,23 @@ bool x11_cursor_pos(POINT *point);
 // The pointer's position on the screen and which modifiers are down.
 bool x11_query_pointer(POINT *at, unsigned int *state);
 
-// egl.cpp: GL through EGL.
+// gl_window.cpp: GL's windows, whichever API draws.
 int x11_bits_per_pixel();
-int x11_choose_pixel_format(const window_record *w, const PIXELFORMATDESCRIPTOR &pfd);
-gl_surface *x11_create_surface(window_record *w, int format);
 void x11_resize_surface(window_record *w);
-void x11_destroy_surface(gl_surface *surface);
-HGLRC x11_create_context(window_record *w);
-bool x11_make_current(window_record *w, HGLRC context);
-bool x11_delete_context(HGLRC context);
 void x11_flush(window_record *w);
-bool x11_swap_buffers(window_record *w);
-PROC x11_proc_address(const char *name);
+
+// What GL goes through: GLX (glx.cpp) where the server offers it, else EGL
+// (egl.cpp); as in window_system, and the end of a surface.
+struct x11_gl_api {
+  int (*choose_pixel_format)(const window_record *w, const PIXELFORMATDESCRIPTOR &pfd);
+  gl_surface *(*create_surface)(window_record *w, int format);
+  void (*destroy_surface)(gl_surface *surface);
+  HGLRC (*create_context)(window_record *w);
+  bool (*make_current)(window_record *w, HGLRC context);
+  bool (*delete_context)(HGLRC context);
+  bool (*swap_buffers)(window_record *w);
+  PROC (*proc_address)(const char *name);
+};
+extern const x11_gl_api x11_glx, x11_egl;
+// backend.cpp: the one chosen when the backend connected.
+const x11_gl_api &x11_gl();

@@ -2,10 +2,10 @@
 // left to draw on, and exit handlers could touch the dead connection.
 //
 // Xlib hands the loss to its IO error handler, but only when Xlib itself
-// notices it. Mesa's EGL also talks to the server through XCB directly, and
-// on a lost connection XCB answers every request with no reply at all (a
-// null pointer), which Mesa does not always check: when the server goes
-// while Mesa loads its driver (a few hundred milliseconds at the first EGL
+// notices it. Mesa's GLX and EGL also talk to the server through XCB
+// directly, and on a lost connection XCB answers every request with no reply
+// at all (a null pointer), which Mesa does not always check: when the server
+// goes while Mesa loads its driver (a few hundred milliseconds at the first GL
 // call), the next reply it asks for is null and it crashes. So the XCB calls
 // through which any library waits for the server's answer are wrapped here,
 // as the program's own definitions come first in the dynamic symbol lookup

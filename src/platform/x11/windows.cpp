@@ -89,7 +89,7 @@ void x11_show_window(window_record *w) {
 void x11_destroy_window(window_record *w, bool gone) {
   Display *display = x11_display();
   Window id = to_window(w->hwnd);
-  if (w->surface) x11_destroy_surface(w->surface);
+  if (w->surface) x11_gl().destroy_surface(w->surface);
   if (id == DefaultRootWindow(display))
     XClearWindow(display, id);
   else if (!gone)
