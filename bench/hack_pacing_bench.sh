@@ -12,6 +12,11 @@
 #    (0x43) and in one multitexture pass (0xC3): frames per second and the
 #    processor time per frame (all threads, the rasterizer's included).
 #
+# Beside each program's processor time a frame is the X server's, which
+# takes the frames to the screen. XVFB_ARGS adds arguments to Xvfb's
+# (XVFB_ARGS="-extension GLX": a server without GLX, where torvane draws
+# through EGL).
+#
 # Frames are timed by swap_times (an LD_PRELOAD shim built in bench/) at
 # every buffer swap; processor time comes from /proc.
 #
@@ -30,7 +35,8 @@ glknots=/usr/libexec/xscreensaver/glknots
 scratch=$(mktemp -d)
 fifo="$scratch/display"
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+# shellcheck disable=SC2086
+Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp -noreset ${XVFB_ARGS:-} 3>"$fifo" >/dev/null 2>&1 &
 xvfb=$!
 read -r display <"$fifo"
 export DISPLAY=":$display"
@@ -45,7 +51,8 @@ now() { date +%s.%N; }
 
 # measure NAME PROGRAM...: runs it for 2 + $seconds s and appends to
 # $scratch/NAME.swaps the swap times of the last $seconds, and to
-# $scratch/NAME.cpu its processor seconds and wall seconds then.
+# $scratch/NAME.cpu its processor seconds, wall seconds and the X server's
+# processor seconds then.
 measure() {
   local name=$1 times="$scratch/run.swaps"
   shift
@@ -53,18 +60,19 @@ measure() {
   SWAP_TIMES="$times" LD_PRELOAD="$shim" "$@" >/dev/null 2>&1 &
   local pid=$!
   sleep 2
-  local first ticks0 t0 ticks1 t1
+  local first ticks0 t0 ticks1 t1 server0 server1
   first=$(wc -l <"$times" 2>/dev/null || echo 0)
-  ticks0=$(cpu_ticks "$pid"); t0=$(now)
+  ticks0=$(cpu_ticks "$pid"); t0=$(now); server0=$(cpu_ticks "$xvfb")
   sleep "$seconds"
-  ticks1=$(cpu_ticks "$pid"); t1=$(now)
+  ticks1=$(cpu_ticks "$pid"); t1=$(now); server1=$(cpu_ticks "$xvfb")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   # A run's swaps, then a blank line: intervals never span two runs.
   tail -n +"$((first + 1))" "$times" >>"$scratch/$name.swaps"
   echo >>"$scratch/$name.swaps"
-  awk -v a="$ticks0" -v b="$ticks1" -v t0="$t0" -v t1="$t1" -v hz="$ticks_per_second" \
-    'BEGIN { printf "%.3f %.3f\n", (b - a) / hz, t1 - t0 }' >>"$scratch/$name.cpu"
+  awk -v a="$ticks0" -v b="$ticks1" -v t0="$t0" -v t1="$t1" -v s0="$server0" -v s1="$server1" \
+    -v hz="$ticks_per_second" \
+    'BEGIN { printf "%.3f %.3f %.3f\n", (b - a) / hz, t1 - t0, (s1 - s0) / hz }' >>"$scratch/$name.cpu"
 }
 
 # report NAME: frames per second, intervals and processor use of its runs.
@@ -83,10 +91,11 @@ report() {
   median=$(pick 0.50) p95=$(pick 0.95) p99=$(pick 0.99)
   read -r frames span <"$scratch/$1.frames"
   awk -v name="$1" -v frames="$frames" -v span="$span" -v median="$median" -v p95="$p95" -v p99="$p99" \
-      -v cpu="$(awk '{ c += $1; w += $2 } END { print c, w }' "$scratch/$1.cpu")" 'BEGIN {
+      -v cpu="$(awk '{ c += $1; w += $2; x += $3 } END { print c, w, x }' "$scratch/$1.cpu")" 'BEGIN {
     split(cpu, c, " ")
-    printf "%-24s %6.1f frames/s  intervals median %6.1f ms, p95 %6.1f, p99 %6.1f  %5.2f cores  %5.1f ms of processor a frame\n",
-      name, frames / span, median, p95, p99, c[1] / c[2], 1000 * c[1] / (frames / span * c[2]) }'
+    printf "%-24s %6.1f frames/s  intervals median %6.1f ms, p95 %6.1f, p99 %6.1f  %5.2f cores  %5.1f ms of processor a frame (X server %4.1f)\n",
+      name, frames / span, median, p95, p99, c[1] / c[2], 1000 * c[1] / (frames / span * c[2]),
+      1000 * c[3] / (frames / span * c[2]) }'
 }
 
 for round in $(seq "$rounds"); do
