@@ -3,6 +3,8 @@
 # whatever it is doing: full screen, as XScreenSaver's hack, and with the
 # settings dialog open; and killed at swept moments from 0.05 s to 1 s after
 # the start, through GL start-up (where Mesa loads its driver) into drawing.
+# Both ways GL goes on X11: through GLX, and through EGL on a server
+# without GLX.
 source "$TORVANE_E2E_LIB"
 source "$TORVANE_SOURCE_DIR/tests/e2e/host_lib.sh"
 e2e_begin
@@ -10,23 +12,27 @@ host_settings_in "$(mktemp -d)"
 cd "$TORVANE_OUT"
 allow_cores
 
-for line in "/s" "--root" "/c"; do
-  start_xvfb 640x480x24
-  start_saver $line
-  sleep 2
-  expect_running
-  stop_xvfb
-  wait_for_end 5
-  expect_status 0
-  [ -z "$(find "$TORVANE_OUT" -name 'core*')" ] || fail "a core file was left"
-  echo "$line: the server's end ended the saver with 0"
-done
+for api in GLX EGL; do
+  server=(640x480x24) lines=(/s --root /c)
+  [ "$api" = EGL ] && server+=(-extension GLX) lines=(/s --root)  # the dialog draws no GL
+  for line in "${lines[@]}"; do
+    start_xvfb "${server[@]}"
+    start_saver $line
+    sleep 2
+    expect_running
+    stop_xvfb
+    wait_for_end 5
+    expect_status 0
+    [ -z "$(find "$TORVANE_OUT" -name 'core*')" ] || fail "a core file was left"
+    echo "$line, GL through $api: the server's end ended the saver with 0"
+  done
 
-for tenths in $(seq 1 20); do
-  start_xvfb 640x480x24
-  start_saver /s
-  sleep "$(awk "BEGIN { print $tenths * 0.05 }")"
-  stop_xvfb KILL
-  end_round 1
+  for tenths in $(seq 1 20); do
+    start_xvfb "${server[@]}"
+    start_saver /s
+    sleep "$(awk "BEGIN { print $tenths * 0.05 }")"
+    stop_xvfb KILL
+    end_round 1
+  done
+  judge_rounds "GL through $api: X server killed at 0.05 s to 1 s"
 done
-judge_rounds "X server killed at 0.05 s to 1 s"

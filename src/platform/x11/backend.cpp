@@ -52,8 +52,9 @@ const x11_gl_api *gl;
 // GLX wherever the server offers it: with Mesa's software renderer (on
 // every server without DRI3: Xvfb, virtual machines, remote displays) GLX
 // hands a frame to the server through shared memory, where EGL writes it
-// down the socket, which costs a fifth to a third more processor time a
-// frame. EGL draws where there is no GLX, as XScreenSaver 6's hacks do.
+// down the socket, which costs the program and above all the server more
+// processor time a frame (the README has the figures). EGL draws where
+// there is no GLX, as XScreenSaver 6's hacks do.
 const x11_gl_api &gl_for(Display *display) {
   int error_base, event_base;
   return glXQueryExtension(display, &error_base, &event_base) ? x11_glx : x11_egl;
